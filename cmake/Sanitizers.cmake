@@ -1,0 +1,5 @@
+# The sanitizer build instruments every target, the tests included.
+if(TOVALIN_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,51 @@
+// Printing: a page setup, and the print dialog that gives the surface of the page to print.
+#pragma once
+
+#include <framework/graphics.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace fw {
+
+class Window;
+
+class PrinterSetup {
+public:
+    PrinterSetup(); // the framework's default setup
+    ~PrinterSetup();
+    PrinterSetup(const PrinterSetup&) = delete;
+    PrinterSetup& operator=(const PrinterSetup&) = delete;
+
+    // Shows the page-setup dialog; true when the user confirmed it, which keeps the choices here.
+    bool PageSetupDialog(Window* parent = nullptr);
+    // The setup as text.
+    std::string Settings() const;
+
+    struct Impl;
+    Impl& impl() const { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+// Shows the print dialog for setup (the default setup when nullptr). Returns the surface of the one
+// page to print, or nullptr when cancelled; the page is output when the surface is released. The
+// surface draws in canvas pixels, one pixel printed as 1/96 inch from the page's top left.
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent = nullptr);
+
+// A stand-in for the two dialogs, so that tests never block on a modal dialog.
+struct PrintDialogs {
+    // Answers the page-setup dialog: true to confirm.
+    std::function<bool(PrinterSetup& setup)> pageSetup;
+    // Answers the print dialog for the given setup (nullptr: the default one): a PDF file to
+    // print into, or nothing to cancel.
+    std::function<std::optional<std::filesystem::path>(const PrinterSetup* setup)> print;
+};
+// Replaces the real dialogs until called again with empty functions.
+void setPrintDialogs(PrintDialogs dialogs);
+
+} // namespace fw

@@ -1,0 +1,60 @@
+// Driving windows as a user would, without a person: for tests and benchmarks under the
+// offscreen platform.
+#pragma once
+
+#include <framework/image.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+namespace fw {
+class Canvas;
+class Label;
+class PushButton;
+class RectControl;
+class Slider;
+class TextField;
+class CheckBox;
+class RadioButton;
+class Window;
+} // namespace fw
+
+namespace fw::testing {
+
+// Starts the toolkit for a test program (offscreen unless a platform is chosen), once.
+void startToolkit();
+// Delivers pending events and repaints.
+void processEvents();
+
+// Mouse gestures in the control's own pixels, delivered through the toolkit.
+void mousePress(RectControl& control, std::int64_t x, std::int64_t y);
+void mouseMove(RectControl& control, std::int64_t x, std::int64_t y); // button held after a press
+void mouseRelease(RectControl& control, std::int64_t x, std::int64_t y);
+void mouseEnter(RectControl& control);
+void mouseLeave(RectControl& control);
+void click(RectControl& control); // press and release at the centre
+
+// Keyboard input into a text field, one key at a time, as typed.
+void typeText(TextField& field, std::string_view text);
+void clearText(TextField& field); // select all, delete
+void pasteText(TextField& field, std::string_view text); // replaces the selection
+
+// Moves a slider as the user drags its thumb.
+void dragSlider(Slider& slider, std::int64_t value);
+
+// Paints the window now (every pending repaint), and returns how it looks.
+std::unique_ptr<Image> renderWindow(Window& window);
+// Paints a control now into an image of its size.
+std::unique_ptr<Image> renderControl(RectControl& control);
+// How many times the canvas has been painted so far.
+std::int64_t paintCount(const Canvas& canvas);
+// How many times code has asked the control, or the whole window, to repaint with Refresh.
+std::int64_t refreshCount(const RectControl& control);
+std::int64_t refreshCount(const Window& window);
+
+// Points the resource look-up at a folder for this process; empty restores the default.
+void setResourceFolder(const std::filesystem::path& folder);
+
+} // namespace fw::testing
