@@ -3,13 +3,21 @@
 
 #include <framework/graphics.h>
 
+#include <memory>
+
 class QPainter;
 
 namespace fw {
 
 class PainterGraphics final : public Graphics {
 public:
+    // Draws through a painter that someone else begins and ends.
     explicit PainterGraphics(QPainter& painter);
+    // Owns an active painter and ends it when released; device stays alive until then.
+    PainterGraphics(std::unique_ptr<QPainter> painter, std::shared_ptr<void> device);
+    ~PainterGraphics() override;
+    PainterGraphics(const PainterGraphics&) = delete;
+    PainterGraphics& operator=(const PainterGraphics&) = delete;
 
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawOval(double x, double y, double width, double height) override;
@@ -19,7 +27,10 @@ public:
 
 private:
     void applyPen();
-    void applyFont();
+    void applyFont(bool condensed);
+
+    std::shared_ptr<void> device_;
+    std::unique_ptr<QPainter> owned_;
     QPainter& painter_;
 };
 

@@ -60,6 +60,9 @@ namespace runtime {
 
 // Starts the toolkit, handing it only the program's name: no argument changes behaviour.
 void Start(int argc, char** argv);
+// Names the program's desktop file to the desktop, and gives the windows the icon
+// "tovalin-diagram.png" from the resource folders when it is there. After Start.
+void SetDesktopIdentity(const std::string& desktopFileName);
 // Adds a static initialiser; Initialise runs them in order. An exception one of them raises
 // stops the rest and stays pending for the main routine.
 void AddInitialiser(std::function<void()> initialiser);
@@ -96,6 +99,7 @@ int Shutdown();
 void Quit(int status = 0);
 // The status of the last Quit, if any; for tests.
 std::optional<int> quitRequested();
+// Forgets the last Quit and any unhandled failure, so that a test starts from a fresh run.
 void clearQuitRequest();
 
 } // namespace fw

@@ -22,8 +22,11 @@ public:
 
     // Shows the page-setup dialog; true when the user confirmed it, which keeps the choices here.
     bool PageSetupDialog(Window* parent = nullptr);
-    // The setup as text.
+    // The setup as text: paper, orientation and margins.
     std::string Settings() const;
+    // The page's orientation, as the page-setup dialog chooses it.
+    bool Landscape() const;
+    void setLandscape(bool landscape);
 
     struct Impl;
     Impl& impl() const { return *impl_; }
@@ -39,7 +42,8 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent 
 
 // A stand-in for the two dialogs, so that tests never block on a modal dialog.
 struct PrintDialogs {
-    // Answers the page-setup dialog: true to confirm.
+    // Answers the page-setup dialog, given a copy of the setup to choose on: true to confirm,
+    // which keeps the copy's choices.
     std::function<bool(PrinterSetup& setup)> pageSetup;
     // Answers the print dialog for the given setup (nullptr: the default one): a PDF file to
     // print into, or nothing to cancel.

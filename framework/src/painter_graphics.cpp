@@ -1,0 +1,104 @@
+// Drawing through a QPainter with the surface's colour, pen and font in force at each call.
+#include "painter_graphics.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace fw {
+
+namespace {
+
+constexpr int kDefaultFontPixels = 12;
+
+QColor toQColor(Color c)
+{
+    // The top byte counts transparency, so 0 is opaque.
+    return QColor(redOf(c), greenOf(c), blueOf(c), 255 - static_cast<int>((c >> 24) & 0xFF));
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+PainterGraphics::PainterGraphics(QPainter& painter) : painter_(painter)
+{
+    // Aliased shapes keep every line on whole pixels, the same on every run; text stays smooth.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+PainterGraphics::PainterGraphics(std::unique_ptr<QPainter> painter, std::shared_ptr<void> device)
+    : device_(std::move(device)), owned_(std::move(painter)), painter_(*owned_)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+PainterGraphics::~PainterGraphics()
+{
+    if (owned_ && owned_->isActive())
+        owned_->end();
+}
+
+void PainterGraphics::applyPen()
+{
+    QPen pen(toQColor(DrawingColor()), std::max(PenSize(), 0.0));
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterGraphics::applyFont(bool condensed)
+{
+    QFont font = QGuiApplication::font();
+    if (FontName() != "System" && !FontName().empty())
+        font.setFamily(QString::fromStdString(FontName()));
+    const int pixels = FontSize() > 0 ? std::max(1, static_cast<int>(std::lround(FontSize()))) : kDefaultFontPixels;
+    font.setPixelSize(pixels);
+    if (condensed)
+        font.setStretch(QFont::Condensed);
+    painter_.setFont(font);
+    painter_.setPen(toQColor(DrawingColor()));
+}
+
+void PainterGraphics::DrawLine(double x1, double y1, double x2, double y2)
+{
+    applyPen();
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterGraphics::DrawOval(double x, double y, double width, double height)
+{
+    applyPen();
+    // The pen's outer edge runs along the box, so the outline stays inside it.
+    const double inset = std::max(PenSize(), 0.0) / 2;
+    painter_.drawEllipse(QRectF(x + inset, y + inset, width - 2 * inset, height - 2 * inset));
+}
+
+void PainterGraphics::DrawString(std::string_view text, double x, double y, double wrapWidth, bool condensed)
+{
+    applyFont(condensed);
+    if (wrapWidth <= 0) {
+        painter_.drawText(QPointF(x, y), toQString(text));
+        return;
+    }
+    const double ascent = painter_.fontMetrics().ascent();
+    painter_.drawText(QRectF(x, y - ascent, wrapWidth, 1e6), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                      toQString(text));
+}
+
+void PainterGraphics::FillRect(double x, double y, double width, double height)
+{
+    painter_.fillRect(QRectF(x, y, width, height), toQColor(DrawingColor()));
+}
+
+} // namespace fw
