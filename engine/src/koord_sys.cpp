@@ -16,11 +16,15 @@ namespace engine {
 
 namespace {
 
-// y of "Time" where its axis leaves through a side edge: a level line (t = 0) never does, and a
-// y beyond the 64-bit range is as good as none; both give the top row.
-std::int64_t timeLabelSideY(double y, double t)
+// y of "Time" 2 px below where its axis leaves through a side edge, Ny + sign * Round(run / t) + 2,
+// but no higher than the top row. A level axis (t = 0) never leaves through a side, and a y
+// beyond the 64-bit range is as good as none: both keep the top row.
+std::int64_t timeLabelSideY(double sign, double run, double t)
 {
-    if (t == 0.0 || !fitsPixel(y))
+    if (t == 0.0)
+        return 8;
+    const double y = static_cast<double>(Globals::Ny) + sign * fw::Round(run / t) + 2;
+    if (!fitsPixel(y))
         return 8;
     return std::max<std::int64_t>(toPixel(y), 8);
 }
@@ -53,16 +57,15 @@ void drawTimeName(fw::Graphics& g, double t)
 {
     using namespace Globals;
     const double nx = static_cast<double>(Nx);
-    const double ny = static_cast<double>(Ny);
-    std::int64_t x = toPixel(nx + fw::Round(ny * t) + 3);
+    std::int64_t x = toPixel(nx + fw::Round(static_cast<double>(Ny) * t) + 3);
     std::int64_t y = 8;
     if (x > satSub(gw, 30)) {
         x = satSub(gw, 30);
-        y = timeLabelSideY(ny - fw::Round(static_cast<double>(satSub(gw, Nx)) / t) + 2, t);
+        y = timeLabelSideY(-1, static_cast<double>(satSub(gw, Nx)), t);
     }
     if (x < 2) {
         x = 2;
-        y = timeLabelSideY(ny + fw::Round(nx / t) + 2, t);
+        y = timeLabelSideY(+1, nx, t);
     }
     drawText(g, "Time", x, y);
 }
