@@ -40,9 +40,14 @@ public:
     virtual void recordApplied() {}
 };
 
-// Applies the record's entries to the target in record order; a later entry of the same name wins.
-// Raises LayoutRecordException, naming the property and the byte offset, for a property the target
-// lacks and for a malformed record; it never reads outside the record.
+// Applies the record's entries to the target in record order, passing each name as the record
+// spells it; a later entry of the same name wins. Calls recordApplied once the last entry is set,
+// also for an empty record. Raises LayoutRecordException, naming the property and a byte offset,
+// for a property the target lacks and for a malformed record: a name that is empty, holds a byte
+// other than an ASCII letter or is not followed by its blank (offset of the name), a Boolean
+// other than 00 or 01, and a value or text running past the record's end (offset of the value).
+// Entries before the fault stay set and recordApplied is not called. It never reads outside the
+// record.
 void SetProperties(PropertyTarget& target, std::span<const std::uint8_t> record);
 
 namespace record {
