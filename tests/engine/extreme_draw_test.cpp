@@ -1,6 +1,7 @@
 // Drawing at tilts next to the speed of light and origins at the ends of the 64-bit range: the
 // sanitizer build runs these to show that no conversion or sum overflows.
 #include "engine_test_support.h"
+#include "fake_main_window.h"
 
 #include <engine/koord_sys.h>
 #include <engine/thing.h>
@@ -73,6 +74,36 @@ TEST_F(EngineTest, RodsDrawAtAnyTiltOriginAndTime)
                                 rod.Draw(g);
                                 ASSERT_FALSE(g.calls().empty());
                             }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Clicks and origins at the ends of the range, with the meeting construction on, for both viewers.
+TEST_F(EngineTest, MeetingConstructionAtAnyClickTiltAndOrigin)
+{
+    OpenMainWindow window;
+    Globals::InitGlobals();
+    Globals::inProjectingMode = true;
+    const std::int64_t places[] = {kMin, -1, 300, kMax};
+    for (double tilt : kTilts) {
+        Globals::sinPhi = tilt;
+        for (std::int64_t viewer : {0, 1}) {
+            Globals::ourSystem = viewer;
+            for (std::int64_t nx : places) {
+                for (std::int64_t ny : places) {
+                    for (std::int64_t mx : places) {
+                        for (std::int64_t my : places) {
+                            Globals::Nx = nx;
+                            Globals::Ny = ny;
+                            Globals::Mx = mx;
+                            Globals::My = my;
+                            fw::RecordingGraphics g;
+                            Globals::redraw(g);
+                            ASSERT_FALSE(window->control<fw::TextField>("TextField5").Value().empty());
                         }
                     }
                 }

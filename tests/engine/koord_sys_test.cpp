@@ -135,6 +135,8 @@ TEST_F(EngineTest, AxisNamesStandWhereTheAxesLeaveTheCanvas)
         {"tilt -0.6 at start", -0.6, 300, 400, Point{3, 8}, Point{606, 142}},
         {"tilt -0.6, origin (250, 400): time name at the left edge", -0.6, 250, 400, Point{2, 69}, std::nullopt},
         {"tilt -0.6, origin (300, 30): space name at the top edge", -0.6, 300, 30, std::nullopt, Point{340, 8}},
+        {"tilt 0.6, origin (600, 540): space name at the bottom, 32 px from the right", 0.6, 600, 540, std::nullopt, Point{604, 552}},
+        {"tilt -0.6, origin (600, 30): space name at the top, 30 px from the right", -0.6, 600, 30, std::nullopt, Point{606, 8}},
         {"tilt 0.6, origin (500, 400): time name at the right edge", 0.6, 500, 400, Point{606, 221}, std::nullopt},
         {"upright, origin 26 px from the right edge", 0.0, 610, 400, Point{606, 8}, std::nullopt},
         // Where the axis leaves through the right edge beyond any 64-bit y, the name keeps the top row.
