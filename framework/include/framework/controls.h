@@ -53,6 +53,9 @@ public:
     explicit GroupBox(Window& window);
     std::string Caption() const;
     void setCaption(const std::string& caption);
+
+private:
+    std::string caption_;
 };
 
 class Label : public RectControl {
@@ -66,6 +69,10 @@ public:
     Event<void(Label&)> MouseExit;
     Event<bool(Label&, std::int64_t, std::int64_t)> MouseDown;
     Event<void(Label&, std::int64_t, std::int64_t)> MouseUp;
+
+private:
+    std::string text_;
+    Color textColor_ = 0x00000000;
 };
 
 // A slider's Value stays within MinimumValue..MaximumValue; a record may write Value before its
@@ -99,6 +106,10 @@ public:
     void setValue(const std::string& text);
 
     Event<void(TextField&)> TextChange;
+
+private:
+    void showText(const std::string& text);
+    std::string text_;
 };
 
 class CheckBox : public RectControl {
@@ -109,6 +120,11 @@ public:
     void setValue(bool checked);
 
     Event<void(CheckBox&)> Action;
+
+private:
+    void showValue(bool checked);
+    std::string caption_;
+    bool checked_ = false;
 };
 
 class RadioButton : public RectControl {
@@ -119,6 +135,14 @@ public:
     void setValue(bool selected);
 
     Event<void(RadioButton&)> Action;
+
+protected:
+    void recordApplied() override;
+
+private:
+    void selectAmongNeighbours(bool selected);
+    std::string caption_;
+    bool selected_ = false;
 };
 
 class PushButton : public RectControl {
@@ -129,6 +153,9 @@ public:
     void Push();
 
     Event<void(PushButton&)> Action;
+
+private:
+    std::string caption_;
 };
 
 } // namespace fw

@@ -15,7 +15,8 @@ namespace fw {
 class Window;
 
 // Every control declares Name, Index, Left, Top, Width, Height, the four Lock flags, TabIndex,
-// TabPanelIndex, TabStop, AllowAutoDeactivate, Enabled, Visible, Tooltip and InitialParent.
+// TabPanelIndex, AllowAutoDeactivate, Enabled, Visible, Tooltip and InitialParent; every kind but
+// Rectangle adds TabStop.
 // Left and Top are window coordinates, also inside a container. InitialParent names the container
 // (a group box or rectangle of the same window); a container's Enabled and Visible apply to what
 // it contains.
@@ -54,16 +55,21 @@ public:
     QWidget* widget() const { return widget_; }
 
 protected:
+    // Takes the widget into the window's content area.
     RectControl(Window& window, QWidget* widget);
     void recordApplied() override;
+    // Declares Bold, Italic, Underline, FontName, FontSize and FontUnit for a kind with a font.
+    void declareFontProperties();
 
 private:
     friend class Window;
     void setName(std::string name) { name_ = std::move(name); }
+    void setParentControl(const std::string& name);
     void placeWidget();
+    void applyFont();
 
     Window& window_;
-    QWidget* widget_; // owned by the Qt parent chain, which the window owns
+    QWidget* widget_; // owned by the Qt parent chain, which the window owns; nullptr once gone
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;

@@ -28,15 +28,17 @@ void startToolkit();
 // Delivers pending events and repaints.
 void processEvents();
 
-// Mouse gestures in the control's own pixels, delivered through the toolkit.
+// Mouse gestures in the control's own pixels, delivered through the toolkit. A control that is not
+// on the screen receives nothing; the toolkit itself keeps disabled controls from reacting.
 void mousePress(RectControl& control, std::int64_t x, std::int64_t y);
 void mouseMove(RectControl& control, std::int64_t x, std::int64_t y); // button held after a press
 void mouseRelease(RectControl& control, std::int64_t x, std::int64_t y);
 void mouseEnter(RectControl& control);
 void mouseLeave(RectControl& control);
-void click(RectControl& control); // press and release at the centre
+// Press and release at the centre; on a check box or radio button, on its box.
+void click(RectControl& control);
 
-// Keyboard input into a text field, one key at a time, as typed.
+// Keyboard input into a text field, one key at a time, as typed; '\b' is the backspace key.
 void typeText(TextField& field, std::string_view text);
 void clearText(TextField& field); // select all, delete
 void pasteText(TextField& field, std::string_view text); // replaces the selection
@@ -44,7 +46,8 @@ void pasteText(TextField& field, std::string_view text); // replaces the selecti
 // Moves a slider as the user drags its thumb.
 void dragSlider(Slider& slider, std::int64_t value);
 
-// Paints the window now (every pending repaint), and returns how it looks.
+// Paints the window now (every pending repaint), and returns how its content area below the menu
+// bar looks, in window coordinates.
 std::unique_ptr<Image> renderWindow(Window& window);
 // Paints a control now into an image of its size.
 std::unique_ptr<Image> renderControl(RectControl& control);

@@ -98,7 +98,7 @@ protected:
     virtual WindowEventTable windowEvents() = 0;
 
 private:
-    friend class RectControl;
+    friend void ChooseMenuItem(Window& window, std::string_view itemName);
     struct Impl;
     std::string className_;
     std::unique_ptr<Impl> impl_;

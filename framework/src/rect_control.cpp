@@ -1,0 +1,208 @@
+// What every control shares: its place in the window, its container, state, cursor and font.
+#include <framework/rect_control.h>
+
+#include "qt_convert.h"
+#include "refresh_count.h"
+#include "window_widget.h"
+
+#include <framework/runtime.h>
+#include <framework/window.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QFont>
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <utility>
+
+namespace fw {
+
+namespace {
+
+int toInt(std::int64_t value)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max()));
+}
+
+Qt::CursorShape shapeOf(Cursor cursor)
+{
+    switch (cursor) {
+    case Cursor::StandardPointer: return Qt::ArrowCursor;
+    case Cursor::FingerPointer: return Qt::PointingHandCursor;
+    case Cursor::HandOpen: return Qt::OpenHandCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+RectControl::RectControl(Window& window, QWidget* widget) : window_(window), widget_(widget)
+{
+    widget_->setParent(static_cast<WindowWidget*>(window.widget())->content());
+    widget_->show();
+    // The window deletes its widgets with itself; a control that outlives it keeps only its state.
+    QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
+
+    auto integer = [this](std::int64_t& field) {
+        return [this, &field](const PropertyValue& v) {
+            field = std::get<std::int64_t>(v);
+            placeWidget();
+        };
+    };
+    declare("Name", PropertyKind::Text);
+    declare("Index", PropertyKind::Integer);
+    declare("Left", PropertyKind::Integer, integer(left_));
+    declare("Top", PropertyKind::Integer, integer(top_));
+    declare("Width", PropertyKind::Integer, integer(width_));
+    declare("Height", PropertyKind::Integer, integer(height_));
+    // The windows of this program keep their size, so the anchors never move anything.
+    declare("LockLeft", PropertyKind::Boolean);
+    declare("LockTop", PropertyKind::Boolean);
+    declare("LockRight", PropertyKind::Boolean);
+    declare("LockBottom", PropertyKind::Boolean);
+    declare("TabIndex", PropertyKind::Integer, [this](const PropertyValue& v) { tabIndex_ = std::get<std::int64_t>(v); });
+    declare("TabPanelIndex", PropertyKind::Integer);
+    declare("AllowAutoDeactivate", PropertyKind::Boolean);
+    declare("Enabled", PropertyKind::Boolean, [this](const PropertyValue& v) { setEnabled(std::get<bool>(v)); });
+    declare("Visible", PropertyKind::Boolean, [this](const PropertyValue& v) { setVisible(std::get<bool>(v)); });
+    declare("Tooltip", PropertyKind::Text, [this](const PropertyValue& v) {
+        if (widget_)
+            widget_->setToolTip(toQString(std::get<std::string>(v)));
+    });
+    declare("InitialParent", PropertyKind::Text,
+            [this](const PropertyValue& v) { setParentControl(std::get<std::string>(v)); });
+}
+
+RectControl::~RectControl()
+{
+    QWidget* widget = std::exchange(widget_, nullptr);
+    delete widget;
+}
+
+void RectControl::setEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (widget_)
+        widget_->setEnabled(enabled);
+}
+
+void RectControl::setVisible(bool visible)
+{
+    visible_ = visible;
+    if (widget_)
+        widget_->setVisible(visible);
+}
+
+bool RectControl::isEnabledOnScreen() const
+{
+    return widget_ && widget_->isEnabled();
+}
+
+bool RectControl::isShownOnScreen() const
+{
+    return widget_ && widget_->isVisible();
+}
+
+void RectControl::setMouseCursor(Cursor cursor)
+{
+    cursor_ = cursor;
+    if (widget_)
+        widget_->setCursor(QCursor(shapeOf(cursor)));
+}
+
+void RectControl::Refresh(bool)
+{
+    if (!widget_)
+        return;
+    countRefresh(*widget_);
+    widget_->update();
+}
+
+void RectControl::recordApplied()
+{
+    placeWidget();
+}
+
+void RectControl::setParentControl(const std::string& name)
+{
+    RectControl* parent = nullptr;
+    if (!name.empty()) {
+        std::shared_ptr<RectControl> found = window_.ControlByName(name);
+        if (!found)
+            throw NilObjectException("the window has no container named \"" + name + "\"");
+        for (const RectControl* c = found.get(); c; c = c->parent_)
+            if (c == this)
+                throw RuntimeException("the control \"" + name_ + "\" cannot lie inside itself");
+        parent = found.get();
+    }
+    parent_ = parent;
+    if (!widget_)
+        return;
+    QWidget* host = parent ? parent->widget_ : static_cast<WindowWidget*>(window_.widget())->content();
+    if (host && widget_->parentWidget() != host) {
+        widget_->setParent(host);
+        widget_->setVisible(visible_); // a new parent hides the widget
+    }
+    placeWidget();
+}
+
+void RectControl::placeWidget()
+{
+    if (!widget_)
+        return;
+    // Left and Top are window coordinates; the widget sits in its container's coordinates.
+    std::int64_t x = left_, y = top_;
+    if (parent_) {
+        x -= parent_->left_;
+        y -= parent_->top_;
+    }
+    widget_->setGeometry(toInt(x), toInt(y), toInt(std::max<std::int64_t>(width_, 0)),
+                         toInt(std::max<std::int64_t>(height_, 0)));
+}
+
+void RectControl::declareFontProperties()
+{
+    auto apply = [this](const PropertyValue&) { applyFont(); };
+    declare("Bold", PropertyKind::Boolean, apply);
+    declare("Italic", PropertyKind::Boolean, apply);
+    declare("Underline", PropertyKind::Boolean, apply);
+    declare("FontName", PropertyKind::Text, apply);
+    declare("FontSize", PropertyKind::Single, apply);
+    // Sizes are points whatever the unit: the records of this program all use the default unit.
+    declare("FontUnit", PropertyKind::ByteEnumeration);
+}
+
+void RectControl::applyFont()
+{
+    if (!widget_)
+        return;
+    auto flag = [this](std::string_view name) {
+        const PropertyValue* v = storedProperty(name);
+        return v && std::get<bool>(*v);
+    };
+    // "System" and size 0 stand for the toolkit's default font of this kind of control.
+    QFont font = QApplication::font(widget_);
+    if (const PropertyValue* name = storedProperty("FontName")) {
+        const auto& family = std::get<std::string>(*name);
+        if (!family.empty() && !equalsIgnoringCase(family, "System"))
+            font.setFamily(toQString(family));
+    }
+    if (const PropertyValue* size = storedProperty("FontSize"); size && std::get<float>(*size) > 0)
+        font.setPointSizeF(std::get<float>(*size));
+    font.setBold(flag("Bold"));
+    font.setItalic(flag("Italic"));
+    font.setUnderline(flag("Underline"));
+    widget_->setFont(font);
+}
+
+} // namespace fw
