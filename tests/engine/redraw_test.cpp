@@ -9,7 +9,9 @@
 #include <framework/color.h>
 #include <framework/runtime.h>
 
+#include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace engine_test {
@@ -117,8 +119,11 @@ TEST_F(RedrawTest, ViewerDecidesWhichSystemLeans)
 }
 
 // The check box of a group that carries this caption.
-fw::CheckBox& boxCaptioned(FakeMainWindow& window, std::initializer_list<const char*> group,
-                           const std::string& caption)
+using Group = std::array<const char*, 3>;
+constexpr Group kBlackGroup{"CheckBox1", "CheckBox2", "CheckBox3"};
+constexpr Group kRedGroup{"CheckBox4", "CheckBox5", "CheckBox6"};
+
+fw::CheckBox& boxCaptioned(FakeMainWindow& window, const Group& group, const std::string& caption)
 {
     for (const char* name : group) {
         auto& box = window.control<fw::CheckBox>(name);
@@ -150,8 +155,7 @@ TEST_F(RedrawTest, RodsTakeTheirSettingsFromTheControls)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto group = row.redGroup ? std::initializer_list<const char*>{"CheckBox4", "CheckBox5", "CheckBox6"}
-                                        : std::initializer_list<const char*>{"CheckBox1", "CheckBox2", "CheckBox3"};
+        const Group& group = row.redGroup ? kRedGroup : kBlackGroup;
         for (const char* name : group)
             window->control<fw::CheckBox>(name).setValue(false);
         boxCaptioned(*window, group, row.caption).setValue(true);
