@@ -42,9 +42,11 @@ extern std::unique_ptr<engine::Thing> myBlackThing, myRedThing;
 void resetToStartValues();
 // Applies row stUnits of unitsTable; a row number outside 0 to 9 changes nothing.
 void calcUnits();
-// Creates the objects, applies the start units and reads the canvas size of the open main window.
+// Creates the objects, applies the start units and reads the canvas size of the open main window
+// ("Window1.Window1"); fw::NilObjectException when that window is not open.
 void InitGlobals();
-// Draws the whole diagram, and in projecting mode the meeting construction with its read-outs.
+// Draws the whole diagram, reading the rod controls of the open main window, and in projecting
+// mode the meeting construction, writing its read-outs into the window's panel GroupBox7.
 void redraw(fw::Graphics& g);
 
 } // namespace Globals
