@@ -1,0 +1,114 @@
+// Pictures found by file name among the resource folders, and only there.
+#include <framework/image.h>
+#include <framework/picture.h>
+#include <framework/testing.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path freshFolder(const std::string& stem)
+{
+    std::random_device random;
+    const fs::path folder = fs::temp_directory_path() / (stem + "-" + std::to_string(random()));
+    fs::create_directories(folder);
+    return folder;
+}
+
+void writeJpeg(const fs::path& file, int width, int height)
+{
+    fw::Image image(width, height);
+    image.newGraphics()->FillRect(0, 0, width / 2.0, height);
+    ASSERT_TRUE(image.save(file)) << file;
+}
+
+class ResourcePictures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = freshFolder("tovalin-pictures");
+        resources = root / "resources";
+        fs::create_directories(resources);
+        fw::testing::setResourceFolder(resources);
+    }
+    void TearDown() override
+    {
+        fw::testing::setResourceFolder({});
+        fs::remove_all(root);
+    }
+    fs::path root, resources;
+};
+
+TEST_F(ResourcePictures, MissingThenPresent)
+{
+    EXPECT_EQ(fw::Picture::FromResources("Vumo2020.jpg"), nullptr);
+    writeJpeg(resources / "Vumo2020.jpg", 194, 251);
+    const auto picture = fw::Picture::FromResources("Vumo2020.jpg");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 194);
+    EXPECT_EQ(picture->Height(), 251);
+}
+
+TEST_F(ResourcePictures, UnreadableFileGivesNothing)
+{
+    std::ofstream(resources / "Vumo2020.jpg") << "not a picture";
+    EXPECT_EQ(fw::Picture::FromResources("Vumo2020.jpg"), nullptr);
+}
+
+struct UnsafeName {
+    const char* name;
+    std::string fileName;
+};
+
+class UnsafeNames : public ResourcePictures, public ::testing::WithParamInterface<UnsafeName> {};
+
+// Each name would reach a real picture outside the resource folder if it were followed.
+TEST_P(UnsafeNames, AreRefusedEvenWhereAPictureLies)
+{
+    writeJpeg(root / "outside.jpg", 4, 4);
+    fs::create_directories(resources / "sub");
+    writeJpeg(resources / "sub" / "inner.jpg", 4, 4);
+    std::string fileName = GetParam().fileName;
+    if (fileName == "<absolute>")
+        fileName = (root / "outside.jpg").string();
+    EXPECT_EQ(fw::Picture::FromResources(fileName), nullptr) << fileName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, UnsafeNames,
+    ::testing::Values(UnsafeName{"ParentFolder", "../outside.jpg"}, UnsafeName{"SubFolder", "sub/inner.jpg"},
+                      UnsafeName{"BackslashSeparator", "sub\\inner.jpg"}, UnsafeName{"AbsolutePath", "<absolute>"},
+                      UnsafeName{"DotDotAlone", ".."}, UnsafeName{"Empty", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ResourceFolders, BesideTheExecutableThenTheInstalledDataFolder)
+{
+    fw::testing::setResourceFolder({});
+    const fs::path exeFolder = fs::read_symlink("/proc/self/exe").parent_path();
+    const auto folders = fw::resourceFolders();
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(fs::weakly_canonical(folders[0]), fs::weakly_canonical(exeFolder / "resources"));
+    EXPECT_EQ(fs::weakly_canonical(folders[1]), fs::weakly_canonical(exeFolder.parent_path() / "share" / "tovalin-diagram"));
+}
+
+TEST(ResourceFolders, TheWorkingFolderIsNeverSearched)
+{
+    fw::testing::setResourceFolder({});
+    const fs::path working = freshFolder("tovalin-working");
+    writeJpeg(working / "only-in-the-working-folder.jpg", 4, 4);
+    const fs::path before = fs::current_path();
+    fs::current_path(working);
+    const auto picture = fw::Picture::FromResources("only-in-the-working-folder.jpg");
+    fs::current_path(before);
+    fs::remove_all(working);
+    EXPECT_EQ(picture, nullptr);
+}
+
+} // namespace
