@@ -3,9 +3,12 @@
 
 #include <about_window/window2.h>
 
+#include <framework/menu.h>
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -13,41 +16,46 @@ namespace {
 
 using fw::testing::refreshCount;
 
-TEST_F(MainWindowTest, ClearEmptiesAndDisablesTheReadOutPanel)
+struct ClearCase {
+    const char* name;
+    bool projecting;
+    friend void PrintTo(const ClearCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClearTest : public MainWindowTest, public ::testing::WithParamInterface<ClearCase> {};
+
+TEST_P(ClearTest, ClearEmptiesAndDisablesTheReadOutPanel)
 {
-    const struct {
-        const char* name;
-        bool projecting;
-    } cases[] = {{"while the meeting is shown", true}, {"with no meeting shown", false}};
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.name);
-        auto canvas = window->Canvas1();
-        if (row.projecting) {
-            fw::testing::mousePress(*canvas, 372, 328);
-            fw::testing::mouseRelease(*canvas, 372, 328);
-            paint();
-            ASSERT_EQ(window->TextField2()->Value(), "3.00 m");
-        }
-        auto before = refreshCount(*window);
-        auto caption = window->GroupBox7()->Caption();
-
-        fw::testing::click(*window->PushButton4());
-        for (auto field : {window->TextField2(), window->TextField3(), window->TextField4(), window->TextField5()})
-            EXPECT_EQ(field->Value(), "");
-        EXPECT_FALSE(window->GroupBox7()->Enabled());
-        EXPECT_FALSE(window->PushButton4()->isEnabledOnScreen()); // inside the disabled panel
-        EXPECT_TRUE(window->GroupBox7()->Visible());
-        EXPECT_EQ(window->GroupBox7()->Caption(), caption);
-        EXPECT_FALSE(Globals::inProjectingMode);
-        EXPECT_EQ(refreshCount(*window) - before, 1);
-
-        fw::testing::mousePress(*canvas, 400, 300); // the next projecting click enables it again
-        fw::testing::mouseRelease(*canvas, 400, 300);
-        EXPECT_TRUE(window->GroupBox7()->Enabled());
-        EXPECT_TRUE(window->PushButton4()->isEnabledOnScreen());
-        fw::testing::click(*window->PushButton4());
+    auto canvas = window->Canvas1();
+    if (GetParam().projecting) {
+        fw::testing::mousePress(*canvas, 372, 328);
+        fw::testing::mouseRelease(*canvas, 372, 328);
+        paint();
+        ASSERT_EQ(window->TextField2()->Value(), "3.00 m");
     }
+    auto before = refreshCount(*window);
+    auto caption = window->GroupBox7()->Caption();
+
+    fw::testing::click(*window->PushButton4());
+    for (auto field : {window->TextField2(), window->TextField3(), window->TextField4(), window->TextField5()})
+        EXPECT_EQ(field->Value(), "");
+    EXPECT_FALSE(window->GroupBox7()->Enabled());
+    EXPECT_FALSE(window->PushButton4()->isEnabledOnScreen()); // inside the disabled panel
+    EXPECT_TRUE(window->GroupBox7()->Visible());
+    EXPECT_EQ(window->GroupBox7()->Caption(), caption);
+    EXPECT_FALSE(Globals::inProjectingMode);
+    EXPECT_EQ(refreshCount(*window) - before, 1);
+
+    fw::testing::mousePress(*canvas, 400, 300); // the next projecting click enables it again
+    fw::testing::mouseRelease(*canvas, 400, 300);
+    EXPECT_TRUE(window->GroupBox7()->Enabled());
+    EXPECT_TRUE(window->PushButton4()->isEnabledOnScreen());
 }
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, ClearTest,
+                         ::testing::Values(ClearCase{"WhileTheMeetingIsShown", true},
+                                           ClearCase{"WithNoMeetingShown", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, QuitButtonQuitsWithStatusZero)
 {
@@ -76,6 +84,43 @@ TEST_F(MainWindowTest, AboutFromTheButtonAndTheMenuShowsOneWindow)
     EXPECT_TRUE(window->isOpen()); // modeless: the main window stays
 }
 
+// The File menu's items the main window meets, on the application's menu bar.
+void useFileMenu()
+{
+    if (fw::app())
+        return;
+    auto file = std::make_shared<fw::MenuItem>();
+    file->setName("FileMenu");
+    auto add = [&file](std::shared_ptr<fw::MenuItem> item, const char* name) {
+        item->setName(name);
+        file->AddMenu(std::move(item));
+    };
+    add(std::make_shared<fw::PrefsMenuItem>(), "aboutItem");
+    add(std::make_shared<fw::QuitMenuItem>(), "FileQuit");
+    add(std::make_shared<fw::MenuItem>(), "FilePageSetup");
+    add(std::make_shared<fw::MenuItem>(), "FilePrint");
+    auto bar = std::make_shared<fw::MenuBar>();
+    bar->AddMenu(file);
+    auto application = std::make_shared<fw::Application>();
+    application->setMenuBar(bar);
+    fw::RegisterApplication(application);
+}
+
+TEST_F(MainWindowTest, TheFileMenusExitQuitsWithStatusZero)
+{
+    useFileMenu();
+    fw::ChooseMenuItem(*window, "FileQuit");
+    EXPECT_EQ(fw::quitRequested(), 0);
+}
+
+TEST_F(MainWindowTest, TheFileMenusAboutReachesTheMainWindowsAction)
+{
+    useFileMenu();
+    fw::ChooseMenuItem(*window, "aboutItem");
+    EXPECT_NE(fw::GetImplicitWindow("Window2.Window2"), nullptr);
+    EXPECT_EQ(fw::quitRequested(), std::nullopt);
+}
+
 std::size_t pagesIn(const std::filesystem::path& pdf)
 {
     std::ifstream in(pdf, std::ios::binary);
@@ -89,7 +134,7 @@ std::size_t pagesIn(const std::filesystem::path& pdf)
     return pages;
 }
 
-enum class Command { PrintButton, MenuPageSetup, MenuPrint };
+enum class Command { PrintButton, MenuPageSetup, MenuPrint, ChosenFromTheMenu };
 
 // What the dialogs were asked and answered, with the page printed, if any.
 struct DialogLog {
@@ -135,6 +180,7 @@ protected:
         case Command::PrintButton: fw::testing::click(*window->PushButton6()); break;
         case Command::MenuPageSetup: EXPECT_FALSE(window->FilePageSetup_Action()); break;
         case Command::MenuPrint: EXPECT_FALSE(window->FilePrint_Action()); break;
+        case Command::ChosenFromTheMenu: fw::ChooseMenuItem(*window, "FilePrint"); break;
         }
         return std::filesystem::exists(pdf);
     }
@@ -188,6 +234,14 @@ TEST_F(PrintingTest, MenuPrintUsesTheDefaultSetupUntilAPageSetupIsConfirmed)
 
     EXPECT_TRUE(run(Command::MenuPrint, true, true));
     EXPECT_EQ(log.setupHandedToPrint, Globals::myPrinterSetup.get());
+}
+
+TEST_F(PrintingTest, TheMenusPrintItemPrintsThroughTheMainWindow)
+{
+    useFileMenu();
+    EXPECT_TRUE(run(Command::ChosenFromTheMenu, true, true));
+    EXPECT_EQ(log.pageSetupShown, 0);
+    EXPECT_EQ(pagesIn(pdf), 1u);
 }
 
 TEST_F(PrintingTest, PrintingTheMeetingRewritesTheReadOutPanel)
