@@ -1,6 +1,8 @@
 // The menu tree: appending and finding items, and the quit item's own action.
 #include <framework/menu.h>
 
+#include "ui_thread.h"
+
 #include <framework/application.h>
 #include <framework/runtime.h>
 
@@ -21,6 +23,7 @@ bool contains(const MenuItem& tree, const MenuItem& item)
 
 void MenuItem::AddMenu(std::shared_ptr<MenuItem> item)
 {
+    requireUiThread("changing a menu");
     if (!item)
         throw NilObjectException("no menu item to append to \"" + name_ + "\"");
     // An item that holds this one would make the tree a loop.

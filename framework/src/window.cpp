@@ -5,6 +5,7 @@
 #include "menu_bar_builder.h"
 #include "qt_convert.h"
 #include "refresh_count.h"
+#include "ui_thread.h"
 #include "window_widget.h"
 
 #include <framework/application.h>
@@ -132,6 +133,7 @@ Window::Window(std::string className) : className_(std::move(className)), impl_(
 {
     if (!QApplication::instance())
         throw RuntimeException("a window needs the toolkit to be started");
+    requireUiThread("building a window");
     impl_->widget = new WindowWidget(*this);
     impl_->applySize();
     impl_->applyTitleBar();
@@ -190,6 +192,7 @@ Window::~Window()
 
 void Window::Constructor()
 {
+    requireUiThread("building a window");
     if (impl_->constructed)
         throw RuntimeException("the window \"" + className_ + "\" has been built already");
     impl_->constructed = true;
@@ -295,6 +298,7 @@ bool Window::Resizeable() const
 
 void Window::AddControl(const std::string& name, std::shared_ptr<RectControl> control)
 {
+    requireUiThread("registering a control");
     if (!control)
         throw NilObjectException("no control to register as \"" + name + "\"");
     if (name.empty())

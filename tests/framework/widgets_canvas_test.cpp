@@ -9,6 +9,8 @@
 namespace widgets_test {
 namespace {
 
+using widgets_test::PrintTo;
+
 inline constexpr auto kCanvas = fw::record::encode([] { return canvasEntries({"Canvas1", 33, 35, 200, 150}); });
 inline constexpr auto kLink = fw::record::encode(
     [] { return labelEntries({"Link", 250, 35, 87, 27}, "example.org", false, "Arial", 12.0f, true, 0x00004080); });

@@ -12,6 +12,8 @@
 namespace widgets_test {
 namespace {
 
+using widgets_test::PrintTo;
+
 inline constexpr auto kPanel = fw::record::encode([] { return groupBoxEntries({"Panel", 50, 40, 200, 150}, "panel"); });
 inline constexpr auto kInnerBox =
     fw::record::encode([] { return checkBoxEntries({"Inner", 60, 70, 100, 20, "Panel"}, "inside", false); });

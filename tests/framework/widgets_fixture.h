@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 #include <span>
 #include <string>
@@ -22,6 +23,14 @@
 namespace widgets_test {
 
 using fw::record::Entry;
+
+// Table rows print as their names in the test output; each test file brings this in beside its rows.
+template <class Row>
+    requires requires(const Row& row) { std::string_view(row.name); }
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 template <std::size_t... Ns>
 constexpr std::array<Entry, (Ns + ...)> join(const std::array<Entry, Ns>&... parts)

@@ -11,9 +11,12 @@
 #include <QMenuBar>
 
 #include <optional>
+#include <thread>
 
 namespace widgets_test {
 namespace {
+
+using widgets_test::PrintTo;
 
 // An item whose default action can be seen.
 class CountingItem : public fw::MenuItem {
@@ -99,6 +102,21 @@ TEST_F(MenuTest, NothingAndLoopsCannotBeAppended)
     EXPECT_THROW(file->AddMenu(file), fw::RuntimeException);
     EXPECT_THROW(file->AddMenu(bar), fw::RuntimeException);
     EXPECT_EQ(file->children().size(), 4u);
+}
+
+TEST_F(MenuTest, MenusAreNotChangedOnAnotherThread)
+{
+    auto edit = bar->Child("EditMenu");
+    bool refused = false;
+    std::thread([&refused, edit] {
+        try {
+            edit->AddMenu(std::make_shared<fw::MenuItem>());
+        } catch (const fw::RuntimeException&) {
+            refused = true;
+        }
+    }).join();
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(edit->children().empty());
 }
 
 struct ChoiceCase {

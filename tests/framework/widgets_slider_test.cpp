@@ -6,6 +6,8 @@
 namespace widgets_test {
 namespace {
 
+using widgets_test::PrintTo;
+
 // The time slider of the main window: 572 written before its range 0 to 1000.
 inline constexpr auto kTimeSlider = fw::record::encode([] { return sliderEntries({"TimeSlider", 10, 10, 244, 16}, 572, 0, 1000); });
 inline constexpr auto kAboveRange = fw::record::encode([] { return sliderEntries({"Above", 10, 40, 100, 16}, 1500, 0, 1000); });

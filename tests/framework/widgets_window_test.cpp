@@ -6,9 +6,12 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <thread>
 
 namespace widgets_test {
 namespace {
+
+using widgets_test::PrintTo;
 
 using fw::WindowEvent;
 
@@ -186,6 +189,19 @@ TEST_F(WindowBuildTest, EventQueryForAnotherClassIsRefused)
 {
     auto window = build();
     EXPECT_THROW(fw::RuntimeIsEventHandled(*window, "Window2.Window2", "Open", true), fw::RuntimeException);
+}
+
+TEST_F(WindowBuildTest, NoWindowIsBuiltOnAnotherThread)
+{
+    bool refused = false;
+    std::thread([&refused] {
+        try {
+            FakeWindow window;
+        } catch (const fw::RuntimeException&) {
+            refused = true;
+        }
+    }).join();
+    EXPECT_TRUE(refused);
 }
 
 TEST_F(WindowBuildTest, WindowEventsAreNamedInTheirOrder)
