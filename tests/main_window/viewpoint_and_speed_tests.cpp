@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, NoEditOfTheSpeedFieldBreaksTheSpeed)
 {
     const std::vector<std::string> pieces = {
         "0", "1", "9", ".", "-", "+", "e", "E", "5", " ", "x", "1e308", "-1e-400", "99999999999999999999",
-        "0x1", "nan", "inf", "1,5", "\xd9\xa3", "\t", "0.999999999999999999", "-.", "e-", "1e",
+        "0x1", "nan", "inf", "1,5", "\xd9\xa3", "\t", "0.999999999999999999", "-.", "e-", "1e", "\b", "\b\b\b",
     };
     std::mt19937 random(20240601); // fixed seed: the same edits on every run
     auto field = window->TextField1();

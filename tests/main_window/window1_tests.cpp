@@ -69,6 +69,21 @@ TEST(Window1Accessors, AFailedCastEndsTheHandlerAndKeepsEarlierChanges)
     Globals::resetToStartValues();
 }
 
+// A failure in the first half of the creation stops it there: what exists stays registered, and
+// the second half never runs.
+TEST(Window1Creation, AFailureInTheFirstHalfLeavesTheSecondUnbuilt)
+{
+    auto bare = std::make_shared<Window1>();
+    bare->AddControl("PushButton1", bare->New<fw::PushButton>()); // the last of the first half clashes
+    EXPECT_THROW(bare->CreateControls(), fw::RuntimeException);
+    EXPECT_EQ(bare->controls().size(), 30u); // the clashing one and controls 1 to 29
+    EXPECT_NE(bare->ControlByName("TimeSlider"), nullptr);
+    EXPECT_TRUE(bare->TimeSlider()->ValueChanged.isBound());
+    for (const char* name : {"PushButton2", "Label1", "GroupBox7", "PushButton4", "PushButton6"})
+        EXPECT_EQ(bare->ControlByName(name), nullptr) << name;
+    EXPECT_FALSE(bare->PushButton1()->Action.isBound());
+}
+
 TEST_F(MainWindowTest, FiveWindowEventsAreHandledAndNoOther)
 {
     const std::set<std::string> handled = {"AddMenuHandlers", "Close", "CreateControls", "Layout", "Open"};
