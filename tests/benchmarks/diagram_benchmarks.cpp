@@ -58,7 +58,6 @@ void BM_DragStepToRepaintedWindow(benchmark::State& state)
         x = x == 300 ? 301 : 300;
         fw::testing::mouseMove(*canvas, x, 400);
         fw::testing::processEvents(); // the window's repaint, which paints the canvas once
-
     }
     state.counters["canvas paints per step"] = benchmark::Counter(
         static_cast<double>(fw::testing::paintCount(*canvas) - paintsBefore), benchmark::Counter::kAvgIterations);
