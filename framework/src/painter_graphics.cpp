@@ -30,14 +30,18 @@ QString toQString(std::string_view text)
 
 PainterGraphics::PainterGraphics(QPainter& painter) : painter_(painter)
 {
-    // Aliased shapes keep every line on whole pixels, the same on every run; text stays smooth.
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    prepare();
 }
 
 PainterGraphics::PainterGraphics(std::unique_ptr<QPainter> painter, std::shared_ptr<void> device)
     : device_(std::move(device)), owned_(std::move(painter)), painter_(*owned_)
 {
+    prepare();
+}
+
+void PainterGraphics::prepare()
+{
+    // Aliased shapes keep every line on whole pixels, the same on every run; text stays smooth.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }

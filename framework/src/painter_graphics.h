@@ -26,6 +26,7 @@ public:
     void FillRect(double x, double y, double width, double height) override;
 
 private:
+    void prepare();
     void applyPen();
     void applyFont(bool condensed);
 
