@@ -39,17 +39,17 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || dragging_)
         return;
-    auto [x, y] = pixelOf(*event);
-    runtime::callHandler([&] { dragging_ = canvas_.MouseDown.raise(canvas_, x, y); });
+    const Pixel at = pixelOf(*event);
+    runtime::callHandler([&] { dragging_ = canvas_.MouseDown.raise(canvas_, at.x, at.y); });
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    auto [x, y] = pixelOf(*event);
+    const Pixel at = pixelOf(*event);
     if (dragging_)
-        runtime::callHandler([&] { canvas_.MouseDrag.raise(canvas_, x, y); });
+        runtime::callHandler([&] { canvas_.MouseDrag.raise(canvas_, at.x, at.y); });
     else if (event->buttons() == Qt::NoButton)
-        runtime::callHandler([&] { canvas_.MouseMove.raise(canvas_, x, y); });
+        runtime::callHandler([&] { canvas_.MouseMove.raise(canvas_, at.x, at.y); });
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -57,8 +57,8 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !dragging_)
         return;
     dragging_ = false;
-    auto [x, y] = pixelOf(*event);
-    runtime::callHandler([&] { canvas_.MouseUp.raise(canvas_, x, y); });
+    const Pixel at = pixelOf(*event);
+    runtime::callHandler([&] { canvas_.MouseUp.raise(canvas_, at.x, at.y); });
 }
 
 void CanvasWidget::enterEvent(QEnterEvent*)

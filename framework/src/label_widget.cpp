@@ -18,8 +18,8 @@ void LabelWidget::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || pressed_)
         return;
-    auto [x, y] = pixelOf(*event);
-    runtime::callHandler([&] { pressed_ = label_.MouseDown.raise(label_, x, y); });
+    const Pixel at = pixelOf(*event);
+    runtime::callHandler([&] { pressed_ = label_.MouseDown.raise(label_, at.x, at.y); });
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -28,8 +28,8 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !pressed_)
         return;
     pressed_ = false;
-    auto [x, y] = pixelOf(*event);
-    runtime::callHandler([&] { label_.MouseUp.raise(label_, x, y); });
+    const Pixel at = pixelOf(*event);
+    runtime::callHandler([&] { label_.MouseUp.raise(label_, at.x, at.y); });
 }
 
 void LabelWidget::enterEvent(QEnterEvent* event)

@@ -5,11 +5,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace fw {
 
-inline std::pair<std::int64_t, std::int64_t> pixelOf(const QMouseEvent& event)
+struct Pixel {
+    std::int64_t x, y;
+};
+
+inline Pixel pixelOf(const QMouseEvent& event)
 {
     const QPointF p = event.position();
     return {static_cast<std::int64_t>(std::floor(p.x())), static_cast<std::int64_t>(std::floor(p.y()))};
