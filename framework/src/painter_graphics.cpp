@@ -1,6 +1,8 @@
 // Drawing through a QPainter with the surface's colour, pen and font in force at each call.
 #include "painter_graphics.h"
 
+#include "qt_convert.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -14,17 +16,6 @@ namespace fw {
 namespace {
 
 constexpr int kDefaultFontPixels = 12;
-
-QColor toQColor(Color c)
-{
-    // The top byte counts transparency, so 0 is opaque.
-    return QColor(redOf(c), greenOf(c), blueOf(c), 255 - static_cast<int>((c >> 24) & 0xFF));
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
