@@ -1,0 +1,46 @@
+// Runs a program as a child process and collects what it wrote and how it ended.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shell_tests {
+
+struct ChildResult {
+    std::optional<int> exitStatus; // nullopt when it was ended by a signal or did not end in time
+    std::string standardOutput;
+    std::string standardError;
+};
+
+class ChildProcess {
+public:
+    // Starts program with the arguments; environment entries "NAME=value" are added to or replace
+    // the test's own. Standard output and error go to temporary files.
+    ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
+                 const std::vector<std::string>& environment = {});
+    ~ChildProcess(); // ends the child if it is still running
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool running();
+    // Waits for the end; after the deadline the child is killed and has no exit status.
+    ChildResult wait(std::chrono::milliseconds deadline);
+    // What the child has written to its standard error so far.
+    std::string peekErrors() const;
+    int pid() const { return pid_; }
+
+private:
+    int pid_ = -1;
+    std::optional<int> status_;
+    bool ended_ = false;
+    std::string outFile_, errFile_;
+};
+
+// Runs a command line through the shell and returns its standard output; status in *status.
+std::string runCommand(const std::string& commandLine, int* status = nullptr);
+// Whether a program of that name is on the PATH.
+bool haveTool(const std::string& name);
+
+} // namespace shell_tests

@@ -1,0 +1,133 @@
+// The real program on a private X server: its window, its About window and the three ways to quit.
+#include "child_process.h"
+#include "x_session.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <thread>
+
+namespace shell_tests {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr long kMainContentWidth = 894; // the main window's record: the area below the menu bar
+constexpr long kMainContentHeight = 813;
+
+class DesktopSession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!XSession::available())
+            GTEST_SKIP() << "Xvfb or xdotool is not installed";
+        session_ = std::make_unique<XSession>();
+    }
+
+    std::unique_ptr<ChildProcess> startProgram(const std::vector<std::string>& arguments = {})
+    {
+        return std::make_unique<ChildProcess>(TOVALIN_EXE, arguments, session_->environment());
+    }
+
+    std::string mainWindow(ChildProcess& program)
+    {
+        const auto id = session_->waitForWindow("Tovalin Diagram", 30s);
+        if (!id)
+            ADD_FAILURE() << "no window titled \"Tovalin Diagram\" appeared on " << session_->display()
+                          << "; program " << (program.running() ? "running" : "ended") << "; its errors: "
+                          << program.peekErrors() << "; windows: " << session_->xdotool("search --name .");
+        return id.value_or("");
+    }
+
+    std::unique_ptr<XSession> session_;
+};
+
+TEST_F(DesktopSession, MainWindowHasItsSizeBelowTheMenuBarAndClosingItExitsWithZero)
+{
+    if (!session_->hasWindowManager())
+        GTEST_SKIP() << "closing a window as its close box does needs a window manager (openbox)";
+    auto program = startProgram();
+    const auto id = mainWindow(*program);
+    ASSERT_FALSE(id.empty());
+
+    const auto g = session_->geometry(id);
+    EXPECT_EQ(g.width, kMainContentWidth);
+    EXPECT_GT(g.height, kMainContentHeight) << "the menu bar lies above the 813 pixels of content";
+    EXPECT_LT(g.height, kMainContentHeight + 60) << "only the menu bar lies above the content";
+    session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-main-window.png");
+
+    session_->keys(id, "alt+F4"); // openbox's binding for the close box
+    const auto result = program->wait(30s);
+    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
+    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+}
+
+TEST_F(DesktopSession, FileAboutOpensTheAboutWindowBesideTheMainWindow)
+{
+    auto program = startProgram();
+    const auto id = mainWindow(*program);
+    ASSERT_FALSE(id.empty());
+
+    // "About ..." is the File menu's first item.
+    session_->keys(id, "alt+f");
+    std::this_thread::sleep_for(500ms);
+    session_->keys(id, "Return");
+    const auto about = session_->waitForWindow("about Tovalin", 20s);
+    ASSERT_TRUE(about.has_value()) << "no window titled \"about Tovalin\" appeared";
+    EXPECT_EQ(session_->geometry(*about).width, 545);
+    std::this_thread::sleep_for(500ms);
+    session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-about-window.png");
+    EXPECT_TRUE(program->running()) << "the About window leaves the program running";
+}
+
+struct QuitCase {
+    const char* name;
+    bool needsWindowManager;
+    // Acts on the main window, given the session and the window's id.
+    std::function<void(const XSession&, const std::string&)> act;
+
+    friend void PrintTo(const QuitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class QuitWays : public DesktopSession, public ::testing::WithParamInterface<QuitCase> {};
+
+TEST_P(QuitWays, EndTheProgramWithStatusZero)
+{
+    if (GetParam().needsWindowManager && !session_->hasWindowManager())
+        GTEST_SKIP() << "needs a window manager (openbox)";
+    auto program = startProgram();
+    const auto id = mainWindow(*program);
+    ASSERT_FALSE(id.empty());
+    std::this_thread::sleep_for(500ms); // let the window take its place and its first paint
+
+    GetParam().act(*session_, id);
+    const auto result = program->wait(30s);
+    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
+    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealProgram, QuitWays,
+    ::testing::Values(
+        QuitCase{"close_box_of_the_main_window", true,
+                 [](const XSession& s, const std::string& id) {
+                     s.keys(id, "alt+F4");
+                 }},
+        // The "Quit" button: left 797, top 765, 75 by 20 in the content below the menu bar.
+        QuitCase{"quit_button", false,
+                 [](const XSession& s, const std::string& id) {
+                     const long menuBar = s.geometry(id).height - kMainContentHeight;
+                     s.clickInWindow(id, 797 + 75 / 2, menuBar + 765 + 20 / 2);
+                 }},
+        QuitCase{"file_menu_exit", false,
+                 [](const XSession& s, const std::string& id) {
+                     s.keys(id, "alt+f");
+                     std::this_thread::sleep_for(500ms);
+                     s.keys(id, "x");
+                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace shell_tests

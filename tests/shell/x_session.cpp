@@ -1,0 +1,150 @@
+// The tests' private X server.
+#include "x_session.h"
+
+#include <filesystem>
+#include <regex>
+#include <stdexcept>
+#include <thread>
+
+#include <unistd.h>
+
+namespace shell_tests {
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+template <class Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds deadline)
+{
+    const auto until = std::chrono::steady_clock::now() + deadline;
+    while (std::chrono::steady_clock::now() < until) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return condition();
+}
+
+bool answers(const std::string& display)
+{
+    int status = 0;
+    runCommand("DISPLAY=" + display + " xdotool getdisplaygeometry >/dev/null 2>&1", &status);
+    return status == 0;
+}
+
+} // namespace
+
+bool XSession::available()
+{
+    return haveTool("Xvfb") && haveTool("xdotool");
+}
+
+XSession::XSession()
+{
+    // A display is free when it has no lock file and nothing answers on it: a server elsewhere can
+    // hold a display's abstract socket without any file here, and clients would reach that one.
+    // A server that loses a race for the number ends at once, and the next number is tried.
+    for (int n = 100 + static_cast<int>(::getpid() % 400), tries = 0; tries < 50 && display_.empty(); ++n, ++tries) {
+        const std::string candidate = ":" + std::to_string(n);
+        if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock") || answers(candidate))
+            continue;
+        auto server = std::make_unique<ChildProcess>(
+            "Xvfb", std::vector<std::string>{candidate, "-nolisten", "tcp", "-screen", "0", "1400x1100x24"});
+        if (waitUntil([&] { return !server->running() || answers(candidate); }, 20s) && server->running()) {
+            std::this_thread::sleep_for(200ms);
+            if (server->running()) {
+                server_ = std::move(server);
+                display_ = candidate;
+            }
+        }
+    }
+    if (display_.empty())
+        throw std::runtime_error("no X server could be started");
+    if (haveTool("openbox")) {
+        // Openbox runs its start-up command only once it manages windows; a window mapped before
+        // then may be left unmapped.
+        const fs::path ready = fs::temp_directory_path() / ("tovalin-openbox-" + display_.substr(1) + "-ready");
+        fs::remove(ready);
+        windowManager_ = std::make_unique<ChildProcess>(
+            "openbox", std::vector<std::string>{"--sm-disable", "--startup", "touch " + ready.string()},
+            std::vector<std::string>{"DISPLAY=" + display_});
+        if (!waitUntil([&] { return fs::exists(ready); }, 20s))
+            throw std::runtime_error("openbox did not start on " + display_);
+        fs::remove(ready);
+    }
+}
+
+XSession::~XSession()
+{
+    windowManager_.reset();
+    server_.reset();
+}
+
+std::vector<std::string> XSession::environment() const
+{
+    return {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"};
+}
+
+std::string XSession::xdotool(const std::string& arguments, int* status) const
+{
+    return runCommand("DISPLAY=" + display_ + " xdotool " + arguments + " 2>/dev/null", status);
+}
+
+std::optional<std::string> XSession::waitForWindow(const std::string& title, std::chrono::milliseconds deadline) const
+{
+    std::string id;
+    const bool found = waitUntil(
+        [&] {
+            const auto output = xdotool("search --onlyvisible --name '^" + title + "$'");
+            if (output.empty())
+                return false;
+            id = output.substr(0, output.find('\n'));
+            return true;
+        },
+        deadline);
+    if (!found)
+        return std::nullopt;
+    return id;
+}
+
+WindowGeometry XSession::geometry(const std::string& windowId) const
+{
+    // "Position: 10,20 (screen: 0)" and "Geometry: 894x840"
+    const auto text = xdotool("getwindowgeometry " + windowId);
+    std::smatch m;
+    WindowGeometry g;
+    if (std::regex_search(text, m, std::regex(R"(Position: (-?\d+),(-?\d+))"))) {
+        g.x = std::stol(m[1]);
+        g.y = std::stol(m[2]);
+    }
+    if (std::regex_search(text, m, std::regex(R"(Geometry: (\d+)x(\d+))"))) {
+        g.width = std::stol(m[1]);
+        g.height = std::stol(m[2]);
+    }
+    return g;
+}
+
+void XSession::clickInWindow(const std::string& windowId, long x, long y) const
+{
+    xdotool("mousemove --sync --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+void XSession::keys(const std::string& windowId, const std::string& keys) const
+{
+    // Activating needs a window manager; without one, focusing the window does.
+    const std::string front = hasWindowManager() ? "windowactivate --sync " : "windowfocus --sync ";
+    xdotool(front + windowId + " key --clearmodifiers " + keys);
+}
+
+bool XSession::screenshot(const std::string& pngFile) const
+{
+    if (!haveTool("import"))
+        return false;
+    int status = 0;
+    runCommand("DISPLAY=" + display_ + " import -window root '" + pngFile + "'", &status);
+    return status == 0;
+}
+
+} // namespace shell_tests

@@ -1,0 +1,49 @@
+// A private X server, with a window manager when one is installed, for tests of the real program.
+#pragma once
+
+#include "child_process.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace shell_tests {
+
+struct WindowGeometry {
+    long x = 0, y = 0, width = 0, height = 0;
+};
+
+class XSession {
+public:
+    // Whether the tools the session needs are installed: Xvfb and xdotool.
+    static bool available();
+
+    XSession(); // starts Xvfb on a free display, then openbox if installed
+    ~XSession();
+
+    const std::string& display() const { return display_; }
+    bool hasWindowManager() const { return windowManager_ != nullptr; }
+    // The environment for a program shown on this display through Qt's X11 platform.
+    std::vector<std::string> environment() const;
+
+    // Runs xdotool on this display with the given arguments; its standard output.
+    std::string xdotool(const std::string& arguments, int* status = nullptr) const;
+    // The id of the visible window with exactly this title, once it exists.
+    std::optional<std::string> waitForWindow(const std::string& title, std::chrono::milliseconds deadline) const;
+    // The window's size; its position as xdotool reports it, which a window manager's frame skews.
+    WindowGeometry geometry(const std::string& windowId) const;
+    // Clicks the left button at a point of the window's own pixels.
+    void clickInWindow(const std::string& windowId, long x, long y) const;
+    // Brings the window to the front and types the keys into it, e.g. "alt+f".
+    void keys(const std::string& windowId, const std::string& keys) const;
+    // Writes the whole screen to a PNG file with ImageMagick's import, when it is installed.
+    bool screenshot(const std::string& pngFile) const;
+
+private:
+    std::unique_ptr<ChildProcess> server_;
+    std::unique_ptr<ChildProcess> windowManager_;
+    std::string display_;
+};
+
+} // namespace shell_tests
