@@ -42,6 +42,8 @@ TEST_P(StartupWithAnyCommandLine, BuildsAppMenuBarAndMainWindowThenExitsWithZero
     EXPECT_NE(out.find("version texts: [][][]\n"), std::string::npos) << out;
     EXPECT_NE(out.find("menu bar is MenuBar1(): yes\n"), std::string::npos) << out;
     EXPECT_NE(out.find("main window: open\n"), std::string::npos) << out;
+    // The model's start values were given by the program's initialiser, after the probe's.
+    EXPECT_NE(out.find("origin: 300,400 speed: 0.6\n"), std::string::npos) << out;
     // The main window's Open read the canvas size: the main window was built by late start-up.
     EXPECT_NE(out.find("canvas size: 636x553\n"), std::string::npos) << out;
     EXPECT_NE(out.find("framework version: 2019.03\n"), std::string::npos) << out;

@@ -1,5 +1,6 @@
-// Joins the program's own entry to watch its start-up from outside: one static initialiser that
-// fails or ends the run as soon as the event loop starts, and one finaliser that prints the state.
+// Joins the program's own entry to watch its start-up from outside: a static initialiser, run
+// before the program's own, that fails or ends the run as soon as the event loop starts, and a
+// finaliser that prints the state.
 #include <shell/menu_bar1.h>
 
 #include <engine/globals.h>
@@ -27,6 +28,7 @@ void printState()
         std::cout << "menu bar is MenuBar1(): " << (app->MenuBar() == MenuBar1() ? "yes" : "no") << "\n";
     }
     std::cout << "main window: " << (fw::GetImplicitWindow("Window1.Window1") ? "open" : "none") << "\n";
+    std::cout << "origin: " << Globals::Nx << "," << Globals::Ny << " speed: " << Globals::sinPhi << "\n";
     std::cout << "canvas size: " << Globals::gw << "x" << Globals::gh << "\n";
     std::cout << "framework version: " << fw::runtime::FrameworkVersion() << "\n";
     std::cout.flush();
@@ -37,6 +39,9 @@ void printState()
         const char* mode = std::getenv("STARTUP_PROBE");
         if (mode && std::string_view(mode) == "fail")
             throw fw::RuntimeException("probe initialiser failed");
+        // Spoilt here, before the program's own initialiser gives the model its start values.
+        Globals::Nx = Globals::Ny = -1;
+        Globals::sinPhi = 0.1;
         fw::Quit(0); // remembered until the event loop starts, which then returns at once
     });
     fw::runtime::AddFinaliser(printState);
