@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -178,7 +179,8 @@ void RectControl::declareFontProperties()
     declare("Underline", PropertyKind::Boolean, apply);
     declare("FontName", PropertyKind::Text, apply);
     declare("FontSize", PropertyKind::Single, apply);
-    // Sizes are points whatever the unit: the records of this program all use the default unit.
+    // Sizes are pixels, as on a Graphics surface, whatever the unit: the program's records all use
+    // the default unit, and their labels are laid out for pixel sizes.
     declare("FontUnit", PropertyKind::ByteEnumeration);
 }
 
@@ -198,7 +200,7 @@ void RectControl::applyFont()
             font.setFamily(toQString(family));
     }
     if (const PropertyValue* size = storedProperty("FontSize"); size && std::get<float>(*size) > 0)
-        font.setPointSizeF(std::get<float>(*size));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::get<float>(*size)))));
     font.setBold(flag("Bold"));
     font.setItalic(flag("Italic"));
     font.setUnderline(flag("Underline"));

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 
 #include <algorithm>
 #include <limits>
@@ -75,6 +76,9 @@ struct Window::Impl {
     bool resizeable = true;
     bool hasCloseButton = true, hasMinimizeButton = true, hasMaximizeButton = true;
     bool visible = true;
+    // Where the window first appears: 1 centred over the window in front, 2 centred on the
+    // screen, anything else where the window manager puts it.
+    std::int64_t defaultLocation = 0;
     bool menuBarVisible = false;
     bool hasBackgroundColor = false;
     Color backgroundColor = RGB(255, 255, 255);
@@ -115,6 +119,24 @@ struct Window::Impl {
         widget->setWindowFlags(flags);
         if (shown)
             widget->show();
+    }
+
+    void placeForFirstShow()
+    {
+        QWidget* over = defaultLocation == 1 ? QApplication::activeWindow() : nullptr;
+        if (over == widget.data())
+            over = nullptr;
+        QRect area;
+        if (over)
+            area = over->frameGeometry();
+        else if (defaultLocation == 1 || defaultLocation == 2)
+            area = widget->screen()->availableGeometry();
+        else
+            return;
+        widget->adjustSize();
+        QRect frame = widget->frameGeometry();
+        frame.moveCenter(area.center());
+        widget->move(frame.topLeft());
     }
 
     void applyBackground()
@@ -173,7 +195,9 @@ Window::Window(std::string className) : className_(std::move(className)), impl_(
     declare("Composite", PropertyKind::Boolean);
     declare("MacProcID", PropertyKind::Integer);
     declare("FullScreen", PropertyKind::Boolean);
-    declare("DefaultLocation", PropertyKind::Enumeration);
+    declare("DefaultLocation", PropertyKind::Enumeration, [&d](const PropertyValue& v) {
+        d.defaultLocation = std::get<std::int64_t>(v);
+    });
     declare("Visible", PropertyKind::Boolean, boolean(d.visible, nothing));
     declare("HasBackgroundColor", PropertyKind::Boolean, boolean(d.hasBackgroundColor, background));
     declare("BackgroundColor", PropertyKind::Colour, [&d](const PropertyValue& v) {
@@ -222,8 +246,10 @@ void Window::Constructor()
         std::erase(openWindows(), self);
         throw;
     }
-    if (impl_->visible)
+    if (impl_->visible) {
+        impl_->placeForFirstShow();
         Show();
+    }
 }
 
 void Window::Show()

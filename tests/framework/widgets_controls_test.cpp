@@ -220,7 +220,7 @@ TEST_F(ControlsTest, LabelsShowTheirRecordsTextColourAndFont)
     EXPECT_EQ(link->TextColor(), fw::RGB(0, 64, 128));
     EXPECT_EQ(linkWidget->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 64, 128));
     EXPECT_TRUE(linkWidget->font().underline());
-    EXPECT_EQ(linkWidget->font().pointSizeF(), 12.0);
+    EXPECT_EQ(linkWidget->font().pixelSize(), 12); // pixels, as on a drawing surface
     EXPECT_FALSE(linkWidget->wordWrap());
 
     auto about = window->controlAs<fw::Label>("About");

@@ -3,8 +3,11 @@
 
 #include <framework/runtime.h>
 
+#include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -104,6 +107,32 @@ TEST_F(WindowBuildTest, RecordGivesTheContentAreaItsSizeBelowTheMenuBarAndFixesI
     EXPECT_FALSE(top->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(top->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(top->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(WindowBuildTest, DefaultLocationTwoCentresTheWindowOnTheScreen)
+{
+    auto window = build(); // the test record has DefaultLocation 2
+    QWidget* top = window->widget();
+    const QPoint offset = top->frameGeometry().center() - top->screen()->availableGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 2) << "centred across, to within the frame's margin";
+    EXPECT_LE(std::abs(offset.y()), 2) << "centred down, to within the frame's margin";
+}
+
+TEST_F(WindowBuildTest, DefaultLocationOneCentresTheWindowOverTheWindowInFront)
+{
+    static constexpr auto kOverFront = fw::record::encode([] {
+        auto entries = widgets_test::windowEntries(120, 80, false, false);
+        std::ranges::replace_if(entries, [](const auto& e) { return e.name == "DefaultLocation"; },
+                                fw::record::Enumeration("DefaultLocation", 1));
+        return entries;
+    });
+    auto front = build();
+    front->widget()->move(10, 20);
+    QApplication::setActiveWindow(front->widget());
+    auto over = build([](FakeWindow& w) { w.hooks[fw::WindowEvent::Layout] = [&w] { fw::SetProperties(w, kOverFront); }; });
+    const QPoint offset = over->widget()->frameGeometry().center() - front->widget()->frameGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 2) << "centred across, to within the frame's margin";
+    EXPECT_LE(std::abs(offset.y()), 2) << "centred down, to within the frame's margin";
 }
 
 class WindowCloseTest : public WidgetsTest {};
