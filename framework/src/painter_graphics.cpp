@@ -45,6 +45,11 @@ PainterGraphics::~PainterGraphics()
 
 void PainterGraphics::applyPen()
 {
+    const PenState wanted{DrawingColor(), PenSize()};
+    if (appliedPen_ == wanted)
+        return;
+    appliedPen_ = wanted;
+    appliedFont_.reset(); // text sets the painter's pen to its colour
     QPen pen(toQColor(DrawingColor()), std::max(PenSize(), 0.0));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -54,6 +59,11 @@ void PainterGraphics::applyPen()
 
 void PainterGraphics::applyFont(bool condensed)
 {
+    FontState wanted{FontName(), FontSize(), condensed, DrawingColor()};
+    if (appliedFont_ == wanted)
+        return;
+    appliedFont_ = std::move(wanted);
+    appliedPen_.reset();
     QFont font = QGuiApplication::font();
     if (FontName() != "System" && !FontName().empty())
         font.setFamily(QString::fromStdString(FontName()));

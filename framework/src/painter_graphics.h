@@ -4,6 +4,8 @@
 #include <framework/graphics.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class QPainter;
 
@@ -30,9 +32,25 @@ private:
     void applyPen();
     void applyFont(bool condensed);
 
+    // What the painter was last given, so that a run of calls in one state sets it only once.
+    struct PenState {
+        Color color;
+        double size;
+        bool operator==(const PenState&) const = default;
+    };
+    struct FontState {
+        std::string name;
+        float size;
+        bool condensed;
+        Color color;
+        bool operator==(const FontState&) const = default;
+    };
+
     std::shared_ptr<void> device_;
     std::unique_ptr<QPainter> owned_;
     QPainter& painter_;
+    std::optional<PenState> appliedPen_;
+    std::optional<FontState> appliedFont_;
 };
 
 } // namespace fw
