@@ -7,15 +7,38 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
+#include <QStaticText>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace fw {
 
 namespace {
 
 constexpr int kDefaultFontPixels = 12;
+
+// Laying a text out is most of the cost of drawing it, and every paint of the diagram draws the same
+// few dozen labels: keep their layouts, by text and font, for the run (one UI thread draws).
+const QStaticText& laidOut(const QString& text, const QFont& font)
+{
+    constexpr std::size_t kMostKept = 1024;
+    static std::unordered_map<QString, QStaticText> layouts;
+    static QString fontKey;
+    if (font.key() != fontKey || layouts.size() >= kMostKept) {
+        layouts.clear();
+        fontKey = font.key();
+    }
+    auto [at, added] = layouts.try_emplace(text, text);
+    if (added) {
+        at->second.setTextFormat(Qt::PlainText);
+        at->second.setPerformanceHint(QStaticText::AggressiveCaching);
+        at->second.prepare(QTransform(), font);
+    }
+    return at->second;
+}
 
 } // namespace
 
@@ -93,7 +116,8 @@ void PainterGraphics::DrawString(std::string_view text, double x, double y, doub
 {
     applyFont(condensed);
     if (wrapWidth <= 0) {
-        painter_.drawText(QPointF(x, y), toQString(text));
+        // A laid-out text is placed by its top; y is the baseline.
+        painter_.drawStaticText(QPointF(x, y - painter_.fontMetrics().ascent()), laidOut(toQString(text), painter_.font()));
         return;
     }
     const double ascent = painter_.fontMetrics().ascent();
