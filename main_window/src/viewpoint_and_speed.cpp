@@ -18,23 +18,21 @@ std::int64_t sliderForSpeed(double v)
 
 void Window1::RadioButton1_Action(fw::RadioButton&)
 {
-    if (Globals::ourSystem != 1)
-        return;
-    Globals::ourSystem = 0;
-    Globals::sinPhi = -Globals::sinPhi;
-    GroupBox7()->setVisible(false);
-    Globals::speedEditFlag = true;
-    TextField1()->setValue(fw::Str(Globals::sinPhi));
-    SpeedSlider()->setValue(40 - SpeedSlider()->Value());
-    Globals::speedEditFlag = false;
-    Canvas1()->Refresh(true);
+    changeViewer(0);
 }
 
 void Window1::RadioButton2_Action(fw::RadioButton&)
 {
-    if (Globals::ourSystem != 0)
+    changeViewer(1);
+}
+
+// The other observer becomes the viewer: the speed changes sign and the slider is mirrored from
+// its own position, so an offset left by a typed speed is mirrored with it.
+void Window1::changeViewer(std::int64_t viewer)
+{
+    if (Globals::ourSystem == viewer)
         return;
-    Globals::ourSystem = 1;
+    Globals::ourSystem = viewer;
     Globals::sinPhi = -Globals::sinPhi;
     GroupBox7()->setVisible(false);
     Globals::speedEditFlag = true;

@@ -32,14 +32,7 @@ void PrintTo(const Row& row, std::ostream* os)
     *os << row.name;
 }
 
-template <std::size_t... Ns>
-constexpr std::array<Entry, (Ns + ...)> join(const std::array<Entry, Ns>&... parts)
-{
-    std::array<Entry, (Ns + ...)> out{};
-    auto at = out.begin();
-    ((at = std::ranges::copy(parts, at).out), ...);
-    return out;
-}
+using fw::record::join;
 
 struct Place {
     std::string_view name;

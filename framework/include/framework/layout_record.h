@@ -12,7 +12,9 @@
 
 #include <framework/color.h>
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <bit>
 #include <cstdint>
 #include <span>
@@ -82,6 +84,16 @@ constexpr std::size_t valueSize(const Entry& e)
     case PropertyKind::Text: return 4 + e.text.size();
     }
     return 0;
+}
+
+// One list of entries from several, in order: records are written as shared parts and their own.
+template <std::size_t... Ns>
+constexpr std::array<Entry, (Ns + ...)> join(const std::array<Entry, Ns>&... parts)
+{
+    std::array<Entry, (Ns + ...)> out{};
+    std::size_t at = 0;
+    ((std::ranges::copy(parts, out.begin() + static_cast<std::ptrdiff_t>(at)), at += parts.size()), ...);
+    return out;
 }
 
 template <std::size_t N>

@@ -30,15 +30,7 @@ inline constexpr ButtonStyle kCancelButton{true, false};
 namespace detail {
 
 using fw::record::Entry;
-
-template <std::size_t... Ns>
-constexpr std::array<Entry, (Ns + ...)> join(const std::array<Entry, Ns>&... parts)
-{
-    std::array<Entry, (Ns + ...)> out{};
-    auto at = out.begin();
-    ((at = std::ranges::copy(parts, at).out), ...);
-    return out;
-}
+using fw::record::join;
 
 // The entries every record begins with, up to TabPanelIndex.
 constexpr std::array<Entry, 12> placed(const Place& p)

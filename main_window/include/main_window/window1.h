@@ -129,6 +129,7 @@ private:
     void createControl(std::string_view name, std::span<const std::uint8_t> record);
     // The body the ten rod controls' handlers share.
     void repaintOnly();
+    void changeViewer(std::int64_t viewer);
     void pageSetupStep();
     void printStep();
 };
