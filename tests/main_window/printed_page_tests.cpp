@@ -1,0 +1,146 @@
+// The printed page shows the diagram the canvas shows, at one canvas pixel per 1/96 inch.
+#include "main_window_fixture.h"
+
+#include <framework/color.h>
+#include <framework/image.h>
+#include <framework/printing.h>
+
+#include <QRgb>
+#include <QImage>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool dark(QRgb c)
+{
+    return qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+
+// The column and the row with the most dark pixels: on the page, the black upright time axis and
+// the black level space axis, both drawn across the whole diagram.
+std::optional<QPoint> blackAxesCrossing(const QImage& page)
+{
+    int bestColumn = -1, bestColumnCount = 0, bestRow = -1, bestRowCount = 0;
+    for (int x = 0; x < page.width(); ++x) {
+        int count = 0;
+        for (int y = 0; y < page.height(); ++y)
+            count += dark(page.pixel(x, y));
+        if (count > bestColumnCount)
+            bestColumn = x, bestColumnCount = count;
+    }
+    for (int y = 0; y < page.height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < page.width(); ++x)
+            count += dark(page.pixel(x, y));
+        if (count > bestRowCount)
+            bestRow = y, bestRowCount = count;
+    }
+    if (bestColumn < 0 || bestRow < 0)
+        return std::nullopt;
+    return QPoint(bestColumn, bestRow);
+}
+
+class PrintedPageTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        fs::remove_all(folder);
+        MainWindowTest::TearDown();
+    }
+
+    // Prints through the "Print ..." button with both dialogs confirmed, and rasterises the page at
+    // 96 dots per inch, so that one canvas pixel is one pixel of the page.
+    QImage printAndRasterise()
+    {
+        fs::create_directories(folder);
+        const fs::path pdf = folder / "page.pdf";
+        fw::setPrintDialogs({[](fw::PrinterSetup&) { return true; },
+                             [pdf](const fw::PrinterSetup*) -> std::optional<fs::path> { return pdf; }});
+        fw::testing::click(*window->PushButton6());
+        const std::string command = "pdftoppm -r 96 -png -singlefile '" + pdf.string() + "' '"
+                                  + (folder / "page").string() + "'";
+        if (std::system(command.c_str()) != 0)
+            return {};
+        return QImage(QString::fromStdString((folder / "page.png").string())).convertToFormat(QImage::Format_RGB32);
+    }
+
+    fs::path folder = fs::temp_directory_path() / ("tovalin-printed-page-" + std::to_string(::getpid()));
+};
+
+TEST_F(PrintedPageTest, ThePageShowsTheCanvasDiagramUnscaled)
+{
+    if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftoppm is not installed";
+    // The busiest diagram: both rods with traces and shadows, and the meeting construction.
+    for (auto box : {window->CheckBox1(), window->CheckBox2(), window->CheckBox3(), window->CheckBox4(),
+                     window->CheckBox5(), window->CheckBox6()})
+        box->setValue(true);
+    fw::testing::mousePress(*window->Canvas1(), 372, 328);
+    fw::testing::mouseRelease(*window->Canvas1(), 372, 328);
+    paint();
+    auto canvas = fw::testing::renderControl(*window->Canvas1());
+
+    const QImage page = printAndRasterise();
+    ASSERT_FALSE(page.isNull()) << "the printed PDF could not be rasterised";
+    const auto crossing = blackAxesCrossing(page);
+    ASSERT_TRUE(crossing);
+    // The axes cross at the origin handle, (300, 400) in canvas pixels.
+    const QPoint topLeft = *crossing - QPoint(300, 400);
+    ASSERT_GE(topLeft.x(), 1);
+    ASSERT_GE(topLeft.y(), 1);
+    ASSERT_LT(topLeft.x() + canvas->width(), page.width()) << "the diagram is not at its canvas size";
+    ASSERT_LT(topLeft.y() + canvas->height(), page.height()) << "the diagram is not at its canvas size";
+
+    // Nearly every inked pixel of each is matched in the other, allowing one pixel for the
+    // rasteriser's smoothing of text and line edges (a pixel matches when the other image has a
+    // pixel of its colour at most one pixel away). A page drawn 5% too large leaves a third unmatched.
+    auto canvasAt = [&](int x, int y) {
+        const fw::Color c = canvas->pixel(x, y);
+        return qRgb(fw::redOf(c), fw::greenOf(c), fw::blueOf(c));
+    };
+    auto pageAt = [&](int x, int y) { return page.pixel(topLeft.x() + x, topLeft.y() + y); };
+    auto close = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                         std::abs(qBlue(a) - qBlue(b))})
+            <= 96;
+    };
+    auto unmatchedInk = [&](auto from, auto in, long& ink) {
+        long unmatched = 0;
+        for (int y = 1; y + 1 < canvas->height(); ++y)
+            for (int x = 1; x + 1 < canvas->width(); ++x) {
+                const QRgb c = from(x, y);
+                if (close(c, qRgb(255, 255, 255)))
+                    continue;
+                ++ink;
+                bool matched = false;
+                for (int dy = -1; dy <= 1 && !matched; ++dy)
+                    for (int dx = -1; dx <= 1 && !matched; ++dx)
+                        matched = close(c, in(x + dx, y + dy));
+                unmatched += !matched;
+            }
+        return unmatched;
+    };
+    long canvasInk = 0, pageInk = 0;
+    const long missingOnPage = unmatchedInk(canvasAt, pageAt, canvasInk);
+    const long extraOnPage = unmatchedInk(pageAt, canvasAt, pageInk);
+    EXPECT_LT(missingOnPage, canvasInk / 10) << missingOnPage << " of " << canvasInk << " inked canvas pixels";
+    EXPECT_LT(extraOnPage, pageInk / 10) << extraOnPage << " of " << pageInk << " inked page pixels";
+
+    // The red time axis, 100 px up its tilt of 0.6 from the origin, is red in both.
+    const QRgb printedAxis = page.pixel(topLeft.x() + 360, topLeft.y() + 320);
+    EXPECT_EQ(canvas->pixel(360, 320), fw::RGB(255, 0, 0));
+    EXPECT_GT(qRed(printedAxis), 200);
+    EXPECT_LT(qGreen(printedAxis), 80);
+    EXPECT_LT(qBlue(printedAxis), 80);
+}
+
+} // namespace
