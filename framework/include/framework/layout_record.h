@@ -136,12 +136,17 @@ constexpr std::array<std::uint8_t, Size> encodeEntries(const std::array<Entry, N
     return out;
 }
 
-// The record's bytes from a captureless lambda that returns its std::array of entries.
+// The bytes of the entries a captureless lambda returns, computed at compile time.
 template <class EntriesFn>
-consteval auto encode(EntriesFn)
+inline constexpr auto encodedRecord = encodeEntries<encodedSize(EntriesFn{}())>(EntriesFn{}());
+
+// The record's bytes from a captureless lambda that returns its std::array of entries. Not
+// consteval: clang 14 crashes on a full-expression with two immediate calls taking lambdas, as
+// a table of records has; the constexpr variable above keeps the encoding at compile time.
+template <class EntriesFn>
+constexpr auto encode(EntriesFn)
 {
-    constexpr auto entries = EntriesFn{}();
-    return encodeEntries<encodedSize(entries)>(entries);
+    return encodedRecord<EntriesFn>;
 }
 
 } // namespace record
