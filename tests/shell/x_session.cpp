@@ -47,7 +47,9 @@ XSession::XSession()
     // hold a display's abstract socket without any file here, and clients would reach that one.
     // A server that loses a race for the number ends at once, and the next number is tried.
     for (int n = 100 + static_cast<int>(::getpid() % 400), tries = 0; tries < 50 && display_.empty(); ++n, ++tries) {
-        const std::string candidate = ":" + std::to_string(n);
+        // ':' as a char: GCC 12 at -O3 warns falsely on a string literal + std::string (its -Wrestrict
+        // bug 105329 / 105651).
+        const std::string candidate = ':' + std::to_string(n);
         if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock") || answers(candidate))
             continue;
         auto server = std::make_unique<ChildProcess>(
