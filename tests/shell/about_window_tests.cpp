@@ -187,7 +187,7 @@ bool isRed(fw::Color c)
 }
 bool isWhite(fw::Color c)
 {
-    return fw::redOf(c) > 235 && fw::greenOf(c) > 235 && fw::blueOf(c) > 235;
+    return fw::redOf(c) > 247 && fw::greenOf(c) > 247 && fw::blueOf(c) > 247; // paler than the window
 }
 
 struct PicturePixel {
