@@ -3,16 +3,8 @@
 #include <main_window/window1.h>
 
 #include <functional>
-#include <string>
 
 namespace main_window {
-
-template <class C>
-void Window1::createControl(std::string_view name, std::span<const std::uint8_t> record)
-{
-    AddControl(std::string(name), New<C>());
-    fw::SetProperties(*controlAs<C>(name), record);
-}
 
 void Window1::CreateControls()
 {

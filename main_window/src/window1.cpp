@@ -2,7 +2,7 @@
 #include <main_window/window1.h>
 #include <main_window/window1_record.h>
 
-#include <framework/runtime.h>
+#include <framework/implicit_window.h>
 
 namespace main_window {
 
@@ -34,11 +34,5 @@ bool Window1::IsEventImplemented(std::string_view eventName)
 
 std::shared_ptr<main_window::Window1> Window1()
 {
-    std::shared_ptr<fw::Window> window = fw::GetImplicitWindow(main_window::Window1::kClassName);
-    if (!window) {
-        auto created = std::make_shared<main_window::Window1>();
-        created->Constructor();
-        window = created;
-    }
-    return fw::checkedCast<main_window::Window1>(window, "main window");
+    return fw::implicitInstance<main_window::Window1>(main_window::Window1::kClassName);
 }

@@ -139,6 +139,9 @@ TEST_F(EngineTest, AxisNamesStandWhereTheAxesLeaveTheCanvas)
         {"tilt -0.6, origin (600, 30): space name at the top, 30 px from the right", -0.6, 600, 30, std::nullopt, Point{606, 8}},
         {"tilt 0.6, origin (500, 400): time name at the right edge", 0.6, 500, 400, Point{606, 221}, std::nullopt},
         {"upright, origin 26 px from the right edge", 0.0, 610, 400, Point{606, 8}, std::nullopt},
+        // The edge's fall-back y lies above the top row; it is raised to 8.
+        {"tilt 0.6, origin (610, 30): right-edge time name raised to the top row", 0.6, 610, 30, Point{606, 8}, std::nullopt},
+        {"tilt -0.6, origin (30, 44): left-edge time name raised to the top row", -0.6, 30, 44, Point{2, 8}, std::nullopt},
         // Where the axis leaves through the right edge beyond any 64-bit y, the name keeps the top row.
         {"tilt 1e-300, origin right of the canvas", 1e-300, 700, 400, Point{606, 8}, std::nullopt},
         // A level axis never meets a side or the top and bottom edges: no division by its zero tangent.

@@ -4,6 +4,7 @@
 #include <engine/units_table.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace engine_test {
@@ -53,6 +54,33 @@ TEST(CalcUnits, RowOutsideTheTableChangesNothing)
         EXPECT_EQ(Globals::y_units, " us");
     }
     Globals::resetToStartValues();
+}
+
+// The ten scales as the program states them, text for text: a row that is consistent with the
+// speed of light but names the wrong scale is caught here.
+TEST(UnitsTable, HoldsTheTenScalesInOrder)
+{
+    const UnitsCase rows[] = {
+        {"row 0", 0, 3, " mm", 10, " ps"},
+        {"row 1", 1, 3, " cm", 100, " ps"},
+        {"row 2", 2, 30, " cm", 1, " ns"},
+        {"row 3", 3, 3, " m", 10, " ns"},
+        {"row 4", 4, 30, " m", 100, " ns"},
+        {"row 5", 5, 300, " m", 1, " us"},
+        {"row 6", 6, 3, " km", 10, " us"},
+        {"row 7", 7, 30, " km", 100, " us"},
+        {"row 8", 8, 300, " km", 1, " ms"},
+        {"row 9", 9, 3000, " km", 10, " ms"},
+    };
+    ASSERT_EQ(Globals::unitsTable.size(), std::size(rows));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto& actual = Globals::unitsTable[static_cast<std::size_t>(row.row)];
+        EXPECT_EQ(actual.x_Val, row.x_Val);
+        EXPECT_EQ(actual.x_units, row.x_units);
+        EXPECT_EQ(actual.y_val, row.y_val);
+        EXPECT_EQ(actual.y_units, row.y_units);
+    }
 }
 
 // One grid unit of space is the distance light travels in one grid unit of time (3e8 m/s).

@@ -44,7 +44,7 @@ TEST_P(EventLoop, EndsWithTheStatusOfWhatHappenedInIt)
 {
     const auto& c = GetParam();
     int paints = 0;
-    auto window = buildWith([](FakeWindow& w) { widgets_test::addControl<fw::Canvas>(w, "Canvas1", kCanvas); });
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::Canvas>("Canvas1", kCanvas); });
     auto canvas = window->controlAs<fw::Canvas>("Canvas1");
     canvas->Paint.bind([&](fw::Canvas&, fw::Graphics&, const std::vector<fw::Rect>&) {
         ++paints;

@@ -22,13 +22,13 @@ protected:
     void SetUp() override
     {
         window = buildWith([](FakeWindow& w) {
-            addControl<fw::GroupBox>(w, "Viewers", kViewers);
-            addControl<fw::RadioButton>(w, "Black", kBlack);
-            addControl<fw::RadioButton>(w, "Red", kRed);
-            addControl<fw::GroupBox>(w, "Others", kOthers);
-            addControl<fw::RadioButton>(w, "OtherOn", kOtherOn);
-            addControl<fw::CheckBox>(w, "Trace", kTrace);
-            addControl<fw::PushButton>(w, "Back", kBack);
+            w.createControl<fw::GroupBox>("Viewers", kViewers);
+            w.createControl<fw::RadioButton>("Black", kBlack);
+            w.createControl<fw::RadioButton>("Red", kRed);
+            w.createControl<fw::GroupBox>("Others", kOthers);
+            w.createControl<fw::RadioButton>("OtherOn", kOtherOn);
+            w.createControl<fw::CheckBox>("Trace", kTrace);
+            w.createControl<fw::PushButton>("Back", kBack);
         });
         for (const char* name : {"Black", "Red", "OtherOn"})
             window->controlAs<fw::RadioButton>(name)->Action.bind(

@@ -20,8 +20,8 @@ protected:
     void SetUp() override
     {
         window = buildWith([](FakeWindow& w) {
-            addControl<fw::Canvas>(w, "Canvas1", kCanvas);
-            addControl<fw::Label>(w, "Link", kLink);
+            w.createControl<fw::Canvas>("Canvas1", kCanvas);
+            w.createControl<fw::Label>("Link", kLink);
         });
         canvas = window->controlAs<fw::Canvas>("Canvas1");
     }

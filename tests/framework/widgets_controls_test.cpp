@@ -31,8 +31,8 @@ class ControlsTest : public WidgetsTest {};
 TEST_F(ControlsTest, LookUpsByNameFindTheRegisteredControlOrFailAsDocumented)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
-        addControl<fw::CheckBox>(w, "Inner", kInnerBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
+        w.createControl<fw::CheckBox>("Inner", kInnerBox);
     });
     EXPECT_EQ(window->ControlByName("NoSuchControl"), nullptr);
     EXPECT_EQ(window->controlAs<fw::CheckBox>("Inner"), window->controlAs<fw::CheckBox>("Inner"));
@@ -46,7 +46,7 @@ TEST_F(ControlsTest, LookUpsByNameFindTheRegisteredControlOrFailAsDocumented)
 
 TEST_F(ControlsTest, ASecondControlUnderAUsedNameIsRefused)
 {
-    auto window = buildWith([](FakeWindow& w) { addControl<fw::CheckBox>(w, "Outer", kOuterBox); });
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::CheckBox>("Outer", kOuterBox); });
     EXPECT_THROW(window->AddControl("Outer", window->New<fw::CheckBox>()), fw::RuntimeException);
     EXPECT_THROW(window->AddControl("Other", nullptr), fw::NilObjectException);
     EXPECT_EQ(window->controls().size(), 1u);
@@ -61,7 +61,7 @@ TEST_F(ControlsTest, AControlOfAnotherWindowIsRefused)
 
 TEST_F(ControlsTest, AContainerNamedByNoControlFailsTheRecord)
 {
-    EXPECT_THROW(buildWith([](FakeWindow& w) { addControl<fw::CheckBox>(w, "Lost", kLostBox); }), fw::NilObjectException);
+    EXPECT_THROW(buildWith([](FakeWindow& w) { w.createControl<fw::CheckBox>("Lost", kLostBox); }), fw::NilObjectException);
     EXPECT_EQ(fw::GetImplicitWindow(kClassName), nullptr);
 }
 
@@ -77,11 +77,11 @@ class ControlPlacementTest : public WidgetsTest, public ::testing::WithParamInte
 TEST_P(ControlPlacementTest, LeftAndTopAreWindowCoordinatesAlsoInsideContainers)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
-        addControl<fw::CheckBox>(w, "Inner", kInnerBox);
-        addControl<fw::CheckBox>(w, "Outer", kOuterBox);
-        addControl<fw::GroupBox>(w, "SubPanel", kSubPanel);
-        addControl<fw::CheckBox>(w, "Deep", kDeepBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
+        w.createControl<fw::CheckBox>("Inner", kInnerBox);
+        w.createControl<fw::CheckBox>("Outer", kOuterBox);
+        w.createControl<fw::GroupBox>("SubPanel", kSubPanel);
+        w.createControl<fw::CheckBox>("Deep", kDeepBox);
     });
     const Placement& p = GetParam();
     auto control = window->ControlByName(p.control);
@@ -104,10 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControlsTest, AContainersEnabledAndVisibleApplyToWhatItHolds)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
-        addControl<fw::CheckBox>(w, "Inner", kInnerBox);
-        addControl<fw::GroupBox>(w, "SubPanel", kSubPanel);
-        addControl<fw::CheckBox>(w, "Deep", kDeepBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
+        w.createControl<fw::CheckBox>("Inner", kInnerBox);
+        w.createControl<fw::GroupBox>("SubPanel", kSubPanel);
+        w.createControl<fw::CheckBox>("Deep", kDeepBox);
     });
     auto panel = window->controlAs<fw::GroupBox>("Panel");
     auto inner = window->controlAs<fw::CheckBox>("Inner");
@@ -143,8 +143,8 @@ TEST_F(ControlsTest, AContainersEnabledAndVisibleApplyToWhatItHolds)
 TEST_F(ControlsTest, AControlSwitchedOffStaysOffInsideAContainerSwitchedOn)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
-        addControl<fw::CheckBox>(w, "Inner", kInnerBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
+        w.createControl<fw::CheckBox>("Inner", kInnerBox);
     });
     auto panel = window->controlAs<fw::GroupBox>("Panel");
     auto inner = window->controlAs<fw::CheckBox>("Inner");
@@ -169,8 +169,8 @@ class ControlCursorTest : public WidgetsTest, public ::testing::WithParamInterfa
 TEST_P(ControlCursorTest, TheCursorShowsOverThatControlOnly)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::CheckBox>(w, "Outer", kOuterBox);
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
+        w.createControl<fw::CheckBox>("Outer", kOuterBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
     });
     auto box = window->controlAs<fw::CheckBox>("Outer");
     box->setMouseCursor(GetParam().cursor);
@@ -188,8 +188,8 @@ INSTANTIATE_TEST_SUITE_P(Cursors, ControlCursorTest,
 TEST_F(ControlsTest, RefreshOfAControlIsCountedForThatControl)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::CheckBox>(w, "Outer", kOuterBox);
-        addControl<fw::GroupBox>(w, "Panel", kPanel);
+        w.createControl<fw::CheckBox>("Outer", kOuterBox);
+        w.createControl<fw::GroupBox>("Panel", kPanel);
     });
     window->ControlByName("Outer")->Refresh(true);
     window->ControlByName("Outer")->Refresh(true);
@@ -210,9 +210,9 @@ inline constexpr auto kPlainLabel =
 TEST_F(ControlsTest, LabelsShowTheirRecordsTextColourAndFont)
 {
     auto window = buildWith([](FakeWindow& w) {
-        addControl<fw::Label>(w, "Link", kLinkLabel);
-        addControl<fw::Label>(w, "About", kAboutText);
-        addControl<fw::Label>(w, "Plain", kPlainLabel);
+        w.createControl<fw::Label>("Link", kLinkLabel);
+        w.createControl<fw::Label>("About", kAboutText);
+        w.createControl<fw::Label>("Plain", kPlainLabel);
     });
     auto link = window->controlAs<fw::Label>("Link");
     auto* linkWidget = static_cast<QLabel*>(link->widget());
@@ -236,7 +236,7 @@ TEST_F(ControlsTest, LabelsShowTheirRecordsTextColourAndFont)
 
 TEST_F(ControlsTest, ALabelsTextSetFromCodeShows)
 {
-    auto window = buildWith([](FakeWindow& w) { addControl<fw::Label>(w, "Plain", kPlainLabel); });
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::Label>("Plain", kPlainLabel); });
     auto label = window->controlAs<fw::Label>("Plain");
     label->setValue(" 20 ns");
     EXPECT_EQ(label->Value(), " 20 ns");
@@ -245,7 +245,7 @@ TEST_F(ControlsTest, ALabelsTextSetFromCodeShows)
 
 TEST_F(ControlsTest, PropertiesAreFoundWithoutRegardToCaseAndStored)
 {
-    auto window = buildWith([](FakeWindow& w) { addControl<fw::Label>(w, "About", kAboutText); });
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::Label>("About", kAboutText); });
     auto label = window->controlAs<fw::Label>("About");
     ASSERT_NE(label->propertyKind("MULTILINE"), nullptr);
     EXPECT_EQ(*label->propertyKind("multiline"), fw::PropertyKind::Boolean);
@@ -261,7 +261,7 @@ inline constexpr auto kFrame = fw::record::encode(
 
 TEST_F(ControlsTest, ARectangleIsFilledAndFramedInItsColours)
 {
-    auto window = buildWith([](FakeWindow& w) { addControl<fw::Rectangle>(w, "Frame", kFrame); });
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::Rectangle>("Frame", kFrame); });
     auto image = fw::testing::renderControl(*window->ControlByName("Frame"));
     ASSERT_EQ(image->width(), 100);
     ASSERT_EQ(image->height(), 60);

@@ -233,16 +233,6 @@ protected:
     }
 };
 
-// Creates a control as the program's windows do: registered first, then its record applied.
-template <class C, std::size_t N>
-std::shared_ptr<C> addControl(fw::Window& window, std::string_view name, const std::array<std::uint8_t, N>& record)
-{
-    window.AddControl(std::string(name), window.New<C>());
-    auto control = window.controlAs<C>(name);
-    fw::SetProperties(*control, record);
-    return control;
-}
-
 // Builds windows for a test and closes whatever is still open when the test ends.
 class WidgetsTest : public ::testing::Test {
 protected:

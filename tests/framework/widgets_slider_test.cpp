@@ -20,10 +20,10 @@ protected:
     void SetUp() override
     {
         window = buildWith([](FakeWindow& w) {
-            addControl<fw::Slider>(w, "TimeSlider", kTimeSlider);
-            addControl<fw::Slider>(w, "Above", kAboveRange);
-            addControl<fw::Slider>(w, "Below", kBelowRange);
-            addControl<fw::Slider>(w, "ReleaseOnly", kReleaseOnly);
+            w.createControl<fw::Slider>("TimeSlider", kTimeSlider);
+            w.createControl<fw::Slider>("Above", kAboveRange);
+            w.createControl<fw::Slider>("Below", kBelowRange);
+            w.createControl<fw::Slider>("ReleaseOnly", kReleaseOnly);
         });
         slider = window->controlAs<fw::Slider>("TimeSlider");
         slider->ValueChanged.bind([this](fw::Slider& s) {

@@ -18,10 +18,10 @@ protected:
     void SetUp() override
     {
         window = buildWith([](FakeWindow& w) {
-            addControl<fw::TextField>(w, "Speed", kSpeedField);
-            addControl<fw::TextField>(w, "ReadOut", kReadOut);
-            addControl<fw::TextField>(w, "ReadOnly", kReadOnly);
-            addControl<fw::TextField>(w, "Short", kShort);
+            w.createControl<fw::TextField>("Speed", kSpeedField);
+            w.createControl<fw::TextField>("ReadOut", kReadOut);
+            w.createControl<fw::TextField>("ReadOnly", kReadOnly);
+            w.createControl<fw::TextField>("Short", kShort);
         });
         for (const char* name : {"Speed", "ReadOut", "ReadOnly", "Short"})
             window->controlAs<fw::TextField>(name)->TextChange.bind(

@@ -32,7 +32,7 @@ TEST_F(WindowBuildTest, HooksRunInOrderAndOpenSeesTheRegisteredWindowBeforeAnyPa
         w.hooks[WindowEvent::Layout] = [&log, layout] { log.push_back("Layout"); layout(); };
         w.hooks[WindowEvent::CreateControls] = [&log, &w] {
             log.push_back("CreateControls");
-            auto canvas = addControl<fw::Canvas>(w, "Canvas1", kCanvasRecord);
+            auto canvas = w.createControl<fw::Canvas>("Canvas1", kCanvasRecord);
             canvas->Paint.bind([&log](fw::Canvas&, fw::Graphics&, const std::vector<fw::Rect>&) { log.push_back("Paint"); });
         };
         w.hooks[WindowEvent::AddMenuHandlers] = [&log] { log.push_back("AddMenuHandlers"); };
@@ -243,7 +243,7 @@ TEST_F(WindowBuildTest, WindowEventsAreNamedInTheirOrder)
 TEST_F(WindowBuildTest, WindowRefreshRepaintsTheControlsAndIsCounted)
 {
     std::shared_ptr<fw::Canvas> canvas;
-    auto window = buildWith([&canvas](FakeWindow& w) { canvas = addControl<fw::Canvas>(w, "Canvas1", kCanvasRecord); });
+    auto window = buildWith([&canvas](FakeWindow& w) { canvas = w.createControl<fw::Canvas>("Canvas1", kCanvasRecord); });
     fw::testing::processEvents();
     const std::int64_t paints = fw::testing::paintCount(*canvas);
     window->Refresh(true);

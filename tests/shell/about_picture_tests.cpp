@@ -27,6 +27,7 @@ TEST(AboutPicture, MissingFileLeavesTheCanvasEmptyAndEachNewWindowTriesAgainUnti
     fw::setUrlHandler([&](const std::string& url) { opened.push_back(url); });
 
     // No file: no backdrop, and the empty canvas is still the e-mail link.
+    EXPECT_EQ(Vumo2020(), nullptr);
     auto w = Window2();
     EXPECT_EQ(w->Canvas1()->Backdrop(), nullptr);
     fw::testing::click(*w->Canvas1());

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <ios>
 #include <string>
 #include <variant>
 #include <vector>
@@ -173,6 +175,89 @@ TEST_F(AboutWindow, ThePictureIsTheCanvasBackdrop)
     const auto w = Window2();
     ASSERT_NE(w->Canvas1()->Backdrop(), nullptr);
     EXPECT_EQ(w->Canvas1()->Backdrop(), Vumo2020());
+}
+
+bool isInk(fw::Color c)
+{
+    return fw::redOf(c) < 100 && fw::greenOf(c) < 100 && fw::blueOf(c) < 100;
+}
+bool isRed(fw::Color c)
+{
+    return fw::redOf(c) > 150 && fw::greenOf(c) < 100 && fw::blueOf(c) < 100;
+}
+bool isWhite(fw::Color c)
+{
+    return fw::redOf(c) > 247 && fw::greenOf(c) > 247 && fw::blueOf(c) > 247; // paler than the window
+}
+
+struct PicturePixel {
+    const char* name;
+    int x, y; // in the picture's own pixels
+    bool (*looks)(fw::Color);
+};
+
+// The picture's upright black axes cross at (97, 140); its red time axis passes through (130, 96).
+TEST_F(AboutWindow, TheWindowShowsThePictureWhereTheCanvasStands)
+{
+    const auto w = Window2();
+    const auto image = fw::testing::renderWindow(*w);
+    const auto canvas = w->Canvas1();
+    const PicturePixel pixels[] = {
+        {"black time axis", 97, 60, isInk},
+        {"black space axis", 40, 140, isInk},
+        {"red time axis", 130, 96, isRed},
+        {"white ground left of the time axis", 91, 60, isWhite},
+        {"white ground right of the time axis", 103, 60, isWhite},
+        {"white ground in the top left corner", 5, 5, isWhite},
+    };
+    for (const auto& p : pixels) {
+        SCOPED_TRACE(p.name);
+        const auto x = static_cast<int>(canvas->Left()) + p.x;
+        const auto y = static_cast<int>(canvas->Top()) + p.y;
+        const fw::Color c = image->pixel(x, y);
+        EXPECT_TRUE(p.looks(c)) << "window pixel (" << x << ", " << y << ") is #" << std::hex << c;
+    }
+}
+
+// The About text is three inked lines with the empty third line between the second and the last;
+// a font too wide for the label would wrap the first line into a fourth, a font too tall would cut
+// the last line off at the label's bottom.
+TEST_F(AboutWindow, TheFourLinesOfTheAboutTextFitTheirLabelWithoutWrapping)
+{
+    const auto w = Window2();
+    const auto image = fw::testing::renderControl(*w->StaticText1());
+    struct Band {
+        int top, bottom, left, right;
+    };
+    std::vector<Band> bands;
+    bool inBand = false;
+    for (int y = 0; y < image->height(); ++y) {
+        int left = image->width(), right = -1;
+        for (int x = 0; x < image->width(); ++x) {
+            if (isInk(image->pixel(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (right < 0) {
+            inBand = false;
+            continue;
+        }
+        if (!inBand)
+            bands.push_back({y, y, left, right});
+        Band& band = bands.back();
+        band.bottom = y;
+        band.left = std::min(band.left, left);
+        band.right = std::max(band.right, right);
+        inBand = true;
+    }
+    ASSERT_EQ(bands.size(), 3u) << "lines 1, 2 and 4 inked, each on one line";
+    const int lineStep = bands[1].top - bands[0].top;
+    EXPECT_GT(bands[2].top - bands[1].top, lineStep * 3 / 2) << "the empty third line stands between";
+    EXPECT_LT(bands[2].bottom, image->height() - 1) << "the last line is not cut off";
+    EXPECT_GT(bands[0].right - bands[0].left, image->width() / 2) << "the first line is whole";
+    for (const Band& band : bands)
+        EXPECT_LT(band.right, image->width() - 1) << "no line reaches the label's right edge";
 }
 
 TEST_F(AboutWindow, WhileOpenEveryRequestGivesTheSameWindow)

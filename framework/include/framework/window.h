@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +81,20 @@ public:
     std::shared_ptr<C> controlAs(std::string_view name) const
     {
         return checkedCast<C>(ControlByName(name), "control");
+    }
+    // Makes a control of class C, registers it under name and applies its record to it as fetched
+    // back by that name. prepare, when given, runs on the registered control just before the
+    // record. Handlers are bound by the caller afterwards, so the record raises none of them.
+    template <class C>
+    std::shared_ptr<C> createControl(std::string_view name, std::span<const std::uint8_t> record,
+                                     const std::function<void(C&)>& prepare = {})
+    {
+        AddControl(std::string(name), New<C>());
+        auto control = controlAs<C>(name);
+        if (prepare)
+            prepare(*control);
+        SetProperties(*control, record);
+        return control;
     }
     // The registered controls in creation order.
     const std::vector<std::shared_ptr<RectControl>>& controls() const { return controls_; }

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -125,8 +124,6 @@ protected:
     fw::WindowEventTable windowEvents() override;
 
 private:
-    template <class C>
-    void createControl(std::string_view name, std::span<const std::uint8_t> record);
     // The body the ten rod controls' handlers share.
     void repaintOnly();
     void changeViewer(std::int64_t viewer);

@@ -5,13 +5,15 @@
 #include "about_links.h"
 #include "window2_records.h"
 
+#include <framework/implicit_window.h>
 #include <framework/url.h>
 
+#include <functional>
 #include <string>
 
 namespace shell {
 
-Window2::Window2() : fw::Window("Window2.Window2") {}
+Window2::Window2() : fw::Window(std::string(kClassName)) {}
 
 fw::WindowEventTable Window2::windowEvents()
 {
@@ -31,34 +33,25 @@ void Window2::CreateControls()
     CreateControls0();
 }
 
-// Each control is made, registered under its name, fetched back by that name and given its
-// record; its handlers are bound only after the record, so the record raises none of them.
+// Containers first; each control's handlers are bound after its record, so the record raises
+// none of them. The picture is the canvas's backdrop before its record is applied.
 void Window2::CreateControls0()
 {
-    AddControl("Rectangle1", New<fw::Rectangle>());
-    fw::SetProperties(*controlAs<fw::Rectangle>("Rectangle1"), about::kRectangle1Record);
+    createControl<fw::Rectangle>("Rectangle1", about::kRectangle1Record);
+    createControl<fw::Label>("StaticText1", about::kStaticText1Record);
 
-    AddControl("StaticText1", New<fw::Label>());
-    fw::SetProperties(*controlAs<fw::Label>("StaticText1"), about::kStaticText1Record);
+    createControl<fw::Label>("StaticText2", about::kStaticText2Record);
+    StaticText2()->MouseEnter.bind(std::bind_front(&Window2::StaticText2_MouseEnter, this));
+    StaticText2()->MouseExit.bind(std::bind_front(&Window2::StaticText2_MouseExit, this));
+    StaticText2()->MouseDown.bind(std::bind_front(&Window2::StaticText2_MouseDown, this));
+    StaticText2()->MouseUp.bind(std::bind_front(&Window2::StaticText2_MouseUp, this));
 
-    AddControl("StaticText2", New<fw::Label>());
-    fw::SetProperties(*controlAs<fw::Label>("StaticText2"), about::kStaticText2Record);
-    controlAs<fw::Label>("StaticText2")->MouseEnter.bind([this](fw::Label& l) { StaticText2_MouseEnter(l); });
-    controlAs<fw::Label>("StaticText2")->MouseExit.bind([this](fw::Label& l) { StaticText2_MouseExit(l); });
-    controlAs<fw::Label>("StaticText2")->MouseDown.bind(
-        [this](fw::Label& l, std::int64_t x, std::int64_t y) { return StaticText2_MouseDown(l, x, y); });
-    controlAs<fw::Label>("StaticText2")->MouseUp.bind(
-        [this](fw::Label& l, std::int64_t x, std::int64_t y) { StaticText2_MouseUp(l, x, y); });
-
-    AddControl("Canvas1", New<fw::Canvas>());
-    controlAs<fw::Canvas>("Canvas1")->setBackdrop(Vumo2020());
-    fw::SetProperties(*controlAs<fw::Canvas>("Canvas1"), about::kCanvas1Record);
-    controlAs<fw::Canvas>("Canvas1")->MouseEnter.bind([this](fw::Canvas& c) { Canvas1_MouseEnter(c); });
-    controlAs<fw::Canvas>("Canvas1")->MouseDown.bind(
-        [this](fw::Canvas& c, std::int64_t x, std::int64_t y) { return Canvas1_MouseDown(c, x, y); });
-    controlAs<fw::Canvas>("Canvas1")->MouseExit.bind([this](fw::Canvas& c) { Canvas1_MouseExit(c); });
-    controlAs<fw::Canvas>("Canvas1")->MouseUp.bind(
-        [this](fw::Canvas& c, std::int64_t x, std::int64_t y) { Canvas1_MouseUp(c, x, y); });
+    createControl<fw::Canvas>("Canvas1", about::kCanvas1Record,
+                              [](fw::Canvas& canvas) { canvas.setBackdrop(Vumo2020()); });
+    Canvas1()->MouseEnter.bind(std::bind_front(&Window2::Canvas1_MouseEnter, this));
+    Canvas1()->MouseDown.bind(std::bind_front(&Window2::Canvas1_MouseDown, this));
+    Canvas1()->MouseExit.bind(std::bind_front(&Window2::Canvas1_MouseExit, this));
+    Canvas1()->MouseUp.bind(std::bind_front(&Window2::Canvas1_MouseUp, this));
 }
 
 std::shared_ptr<fw::Rectangle> Window2::Rectangle1()
@@ -83,7 +76,7 @@ std::shared_ptr<fw::Canvas> Window2::Canvas1()
 
 bool Window2::IsEventImplemented(std::string_view eventName)
 {
-    return fw::RuntimeIsEventHandled(*this, "Window2.Window2", eventName, true);
+    return fw::RuntimeIsEventHandled(*this, kClassName, eventName, true);
 }
 
 void Window2::StaticText2_MouseEnter(fw::RectControl& sender)
@@ -116,11 +109,5 @@ void Window2::Canvas1_MouseUp(fw::Canvas&, std::int64_t, std::int64_t)
 
 std::shared_ptr<shell::Window2> Window2()
 {
-    auto window = fw::GetImplicitWindow("Window2.Window2");
-    if (!window) {
-        auto created = std::make_shared<shell::Window2>();
-        created->Constructor();
-        window = created;
-    }
-    return fw::checkedCast<shell::Window2>(window, "Window2.Window2");
+    return fw::implicitInstance<shell::Window2>(shell::Window2::kClassName);
 }

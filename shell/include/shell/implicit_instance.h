@@ -1,4 +1,5 @@
-// The holder of a class's one instance, kept only once its Constructor has succeeded.
+// The holder of a class's one instance, kept only once its Constructor has succeeded: the menu
+// bar's. Windows keep none; fw::implicitInstance finds them among the open windows.
 #pragma once
 
 #include <memory>
