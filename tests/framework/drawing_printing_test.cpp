@@ -1,5 +1,6 @@
 // Page setup and printing through the dialogs' stand-ins, into PDF files.
 #include <framework/printing.h>
+#include <framework/testing.h>
 
 #include <gtest/gtest.h>
 
