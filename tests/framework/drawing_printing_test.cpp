@@ -97,6 +97,19 @@ TEST_F(Printing, CancelledPrintGivesNoSurfaceAndNoFile)
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
+// A test that sets no stand-in must never wait on a modal dialog nobody answers.
+TEST_F(Printing, WithoutStandInsBothDialogsAreCancelled)
+{
+    fw::setPrintDialogs({});
+    fw::PrinterSetup setup;
+    setup.setLandscape(true);
+    const std::string before = setup.Settings();
+    EXPECT_FALSE(setup.PageSetupDialog());
+    EXPECT_EQ(setup.Settings(), before);
+    EXPECT_EQ(fw::OpenPrinterDialog(&setup), nullptr);
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
 TEST_F(Printing, AConfirmedSetupShapesThePrintedPage)
 {
     fw::PrinterSetup setup;

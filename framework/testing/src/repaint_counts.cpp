@@ -54,12 +54,9 @@ std::int64_t paintCountOf(const QWidget& widget)
 
 } // namespace fw::testing
 
-namespace fw::desktop {
-
-void repaint(QWidget& widget)
+// Refresh's repaint request, counted before the toolkit takes it.
+void fw::desktop::repaint(QWidget& widget)
 {
     testing::increment(widget, testing::kRefreshCountProperty);
     widget.update();
 }
-
-} // namespace fw::desktop

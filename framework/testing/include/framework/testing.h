@@ -1,5 +1,5 @@
-// Driving windows as a user would, without a person: for tests and benchmarks under the
-// offscreen platform. With the stand-ins tests put in the desktop's place and the runtime's probes.
+// Driving windows as a user would, without a person, for tests and benchmarks under the offscreen
+// platform; with it come the stand-ins for the desktop's dialogs and URL handler, and the quit probe.
 #pragma once
 
 #include <framework/image.h>
