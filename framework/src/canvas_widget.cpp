@@ -23,7 +23,6 @@ CanvasWidget::CanvasWidget(Canvas& canvas) : canvas_(canvas)
 
 void CanvasWidget::paintEvent(QPaintEvent* event)
 {
-    ++paintCount_;
     QPainter painter(this);
     if (const auto& backdrop = canvas_.Backdrop())
         painter.drawImage(QPoint(0, 0), backdrop->impl().image);

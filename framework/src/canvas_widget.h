@@ -3,8 +3,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
-
 namespace fw {
 
 class Canvas;
@@ -12,7 +10,6 @@ class Canvas;
 class CanvasWidget final : public QWidget {
 public:
     explicit CanvasWidget(Canvas& canvas);
-    std::int64_t paintCount() const { return paintCount_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,7 +21,6 @@ protected:
 
 private:
     Canvas& canvas_;
-    std::int64_t paintCount_ = 0;
     bool dragging_ = false; // MouseDown answered true: MouseDrag and MouseUp follow
 };
 

@@ -1,8 +1,6 @@
 // Pictures read from the resource folders beside the executable.
 #include "picture_impl.h"
 
-#include <framework/testing.h>
-
 #include <QCoreApplication>
 #include <QString>
 

@@ -1,13 +1,10 @@
-// Page setup and printing through Qt's dialogs, or through the stand-ins tests put in their place.
+// Page setup and printing: the page layout a setup keeps, and the surface of the page to print.
+#include "desktop.h"
 #include "painter_graphics.h"
-
-#include <framework/printing.h>
-#include <framework/window.h>
+#include "printer_setup_impl.h"
 
 #include <QPageLayout>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QtDebug>
 
@@ -20,22 +17,7 @@ namespace {
 // One printed unit is one canvas pixel at the screen's nominal 96 per inch.
 constexpr double kCanvasPixelsPerInch = 96.0;
 
-PrintDialogs& printDialogs()
-{
-    static PrintDialogs dialogs;
-    return dialogs;
-}
-
-QWidget* parentWidget(Window* parent)
-{
-    return parent ? parent->widget() : nullptr;
-}
-
 } // namespace
-
-struct PrinterSetup::Impl {
-    QPageLayout layout;
-};
 
 PrinterSetup::PrinterSetup() : impl_(std::make_unique<Impl>())
 {
@@ -47,22 +29,7 @@ PrinterSetup::~PrinterSetup() = default;
 
 bool PrinterSetup::PageSetupDialog(Window* parent)
 {
-    // The dialog works on a copy, so a cancelled one leaves the setup as it was.
-    if (printDialogs().pageSetup) {
-        PrinterSetup choice;
-        choice.impl_->layout = impl_->layout;
-        if (!printDialogs().pageSetup(choice))
-            return false;
-        impl_->layout = choice.impl_->layout;
-        return true;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(impl_->layout);
-    QPageSetupDialog dialog(&printer, parentWidget(parent));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    impl_->layout = printer.pageLayout();
-    return true;
+    return desktop::pageSetupDialog(*this, parent);
 }
 
 std::string PrinterSetup::Settings() const
@@ -89,20 +56,10 @@ void PrinterSetup::setLandscape(bool landscape)
 std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent)
 {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    const QPageLayout layout = setup ? setup->impl().layout : printer->pageLayout();
-    printer->setPageLayout(layout);
-    if (printDialogs().print) {
-        const auto file = printDialogs().print(setup);
-        if (!file)
-            return nullptr;
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(QString::fromStdString(file->string()));
-        printer->setPageLayout(layout); // a change of output format may reset the paper
-    } else {
-        QPrintDialog dialog(printer.get(), parentWidget(parent));
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-    }
+    if (setup)
+        printer->setPageLayout(setup->impl().layout);
+    if (!desktop::printDialog(*printer, setup, parent))
+        return nullptr;
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer.get())) {
         qWarning() << "The printer could not start the page; nothing was printed.";
@@ -112,11 +69,6 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent)
     const double scale = printer->resolution() / kCanvasPixelsPerInch;
     painter->scale(scale, scale);
     return std::make_unique<PainterGraphics>(std::move(painter), std::move(printer));
-}
-
-void setPrintDialogs(PrintDialogs dialogs)
-{
-    printDialogs() = std::move(dialogs);
 }
 
 } // namespace fw

@@ -1,8 +1,8 @@
 // What every control shares: its place in the window, its container, state, cursor and font.
 #include <framework/rect_control.h>
 
+#include "desktop.h"
 #include "qt_convert.h"
-#include "refresh_count.h"
 #include "window_widget.h"
 
 #include <framework/runtime.h>
@@ -125,8 +125,7 @@ void RectControl::Refresh(bool)
 {
     if (!widget_)
         return;
-    countRefresh(*widget_);
-    widget_->update();
+    desktop::repaint(*widget_);
 }
 
 void RectControl::recordApplied()

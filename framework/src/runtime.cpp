@@ -1,4 +1,6 @@
 // The runtime's lifecycle: toolkit start, initialisers, the event loop, failures and exit status.
+#include "runtime_state.h"
+
 #include <framework/application.h>
 #include <framework/picture.h>
 #include <framework/runtime.h>
@@ -18,23 +20,6 @@ namespace {
 // The exit status of a run that ended because an exception went unhandled.
 constexpr int kFailureStatus = 1;
 
-struct RuntimeState {
-    std::vector<std::function<void()>> initialisers;
-    std::vector<std::function<void()>> finalisers;
-    std::exception_ptr pending;
-    runtime::ExceptionHelper helper = nullptr;
-    double frameworkVersion = 0.0;
-    std::optional<int> quitStatus;
-    bool loopRunning = false;
-    bool failed = false;
-};
-
-RuntimeState& state()
-{
-    static RuntimeState s;
-    return s;
-}
-
 void describe(std::exception_ptr exception, std::string& kind, std::string& message)
 {
     try {
@@ -53,6 +38,12 @@ void describe(std::exception_ptr exception, std::string& kind, std::string& mess
 } // namespace
 
 namespace runtime {
+
+State& state()
+{
+    static State s;
+    return s;
+}
 
 void Start(int argc, char** argv)
 {
@@ -201,20 +192,10 @@ int Shutdown()
 
 void Quit(int status)
 {
-    state().quitStatus = status;
-    if (state().loopRunning)
+    auto& s = runtime::state();
+    s.quitStatus = status;
+    if (s.loopRunning)
         QCoreApplication::exit(status);
-}
-
-std::optional<int> quitRequested()
-{
-    return state().quitStatus;
-}
-
-void clearQuitRequest()
-{
-    state().quitStatus.reset();
-    state().failed = false;
 }
 
 } // namespace fw

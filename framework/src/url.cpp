@@ -1,34 +1,13 @@
-// URLs go to the desktop's handler unless a test has put its own in place.
-#include <framework/url.h>
+// URLs go to whatever handles them on this desktop.
+#include "desktop.h"
 
-#include <QDesktopServices>
-#include <QString>
-#include <QUrl>
+#include <framework/url.h>
 
 namespace fw {
 
-namespace {
-
-std::function<void(const std::string&)>& urlHandler()
-{
-    static std::function<void(const std::string&)> handler;
-    return handler;
-}
-
-} // namespace
-
 void ShowURL(std::string_view url)
 {
-    if (urlHandler()) {
-        urlHandler()(std::string(url));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
-}
-
-void setUrlHandler(std::function<void(const std::string&)> handler)
-{
-    urlHandler() = std::move(handler);
+    desktop::openUrl(url);
 }
 
 } // namespace fw

@@ -2,9 +2,9 @@
 // and the registry of open windows.
 #include <framework/window.h>
 
+#include "desktop.h"
 #include "menu_bar_builder.h"
 #include "qt_convert.h"
-#include "refresh_count.h"
 #include "ui_thread.h"
 #include "window_widget.h"
 
@@ -298,8 +298,7 @@ void Window::Refresh(bool)
 {
     if (!impl_->widget)
         return;
-    countRefresh(*impl_->widget);
-    impl_->widget->update();
+    desktop::repaint(*impl_->widget);
 }
 
 std::string Window::Title() const

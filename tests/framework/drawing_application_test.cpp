@@ -1,6 +1,7 @@
 // The application object: version data, registration and the event query.
 #include <framework/application.h>
 #include <framework/runtime.h>
+#include <framework/testing.h>
 #include <framework/url.h>
 
 #include <gtest/gtest.h>

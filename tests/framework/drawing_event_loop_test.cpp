@@ -3,6 +3,7 @@
 
 #include <framework/application.h>
 #include <framework/runtime.h>
+#include <framework/testing.h>
 
 #include <gtest/gtest.h>
 

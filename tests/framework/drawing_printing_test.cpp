@@ -1,5 +1,6 @@
 // Page setup and printing through the dialogs' stand-ins, into PDF files.
 #include <framework/printing.h>
+#include <framework/testing.h>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,19 @@ TEST_F(Printing, CancelledPrintGivesNoSurfaceAndNoFile)
 {
     fw::setPrintDialogs({nullptr, [](const fw::PrinterSetup*) { return std::optional<fs::path>(); }});
     EXPECT_EQ(fw::OpenPrinterDialog(nullptr), nullptr);
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+// A test that sets no stand-in must never wait on a modal dialog nobody answers.
+TEST_F(Printing, WithoutStandInsBothDialogsAreCancelled)
+{
+    fw::setPrintDialogs({});
+    fw::PrinterSetup setup;
+    setup.setLandscape(true);
+    const std::string before = setup.Settings();
+    EXPECT_FALSE(setup.PageSetupDialog());
+    EXPECT_EQ(setup.Settings(), before);
+    EXPECT_EQ(fw::OpenPrinterDialog(&setup), nullptr);
     EXPECT_TRUE(fs::is_empty(folder));
 }
 

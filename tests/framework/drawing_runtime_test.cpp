@@ -1,6 +1,7 @@
 // The runtime's lifecycle: initialisers, the exception helper, quitting and the exit status.
 #include <framework/application.h>
 #include <framework/runtime.h>
+#include <framework/testing.h>
 
 #include <gtest/gtest.h>
 

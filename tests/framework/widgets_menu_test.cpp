@@ -4,6 +4,7 @@
 #include <framework/application.h>
 #include <framework/menu.h>
 #include <framework/runtime.h>
+#include <framework/testing.h>
 
 #include <QAction>
 #include <QKeySequence>

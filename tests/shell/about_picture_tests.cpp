@@ -3,7 +3,6 @@
 #include <about_window/window2.h>
 
 #include <framework/testing.h>
-#include <framework/url.h>
 
 #include <gtest/gtest.h>
 

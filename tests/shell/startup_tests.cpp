@@ -10,6 +10,7 @@
 #include <engine/globals.h>
 
 #include <framework/application.h>
+#include <framework/testing.h>
 #include <framework/window.h>
 
 #include <gtest/gtest.h>

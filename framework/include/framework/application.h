@@ -5,7 +5,6 @@
 #include <exception>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -97,9 +96,5 @@ int Shutdown();
 
 // Ends the event loop with that exit status. Outside an event loop the request is remembered.
 void Quit(int status = 0);
-// The status of the last Quit, if any; for tests.
-std::optional<int> quitRequested();
-// Forgets the last Quit and any unhandled failure, so that a test starts from a fresh run.
-void clearQuitRequest();
 
 } // namespace fw

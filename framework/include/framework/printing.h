@@ -3,10 +3,7 @@
 
 #include <framework/graphics.h>
 
-#include <filesystem>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace fw {
@@ -39,17 +36,5 @@ private:
 // page to print, or nullptr when cancelled; the page is output when the surface is released. The
 // surface draws in canvas pixels, one pixel printed as 1/96 inch from the page's top left.
 std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent = nullptr);
-
-// A stand-in for the two dialogs, so that tests never block on a modal dialog.
-struct PrintDialogs {
-    // Answers the page-setup dialog, given a copy of the setup to choose on: true to confirm,
-    // which keeps the copy's choices.
-    std::function<bool(PrinterSetup& setup)> pageSetup;
-    // Answers the print dialog for the given setup (nullptr: the default one): a PDF file to
-    // print into, or nothing to cancel.
-    std::function<std::optional<std::filesystem::path>(const PrinterSetup* setup)> print;
-};
-// Replaces the real dialogs until called again with empty functions.
-void setPrintDialogs(PrintDialogs dialogs);
 
 } // namespace fw

@@ -1,10 +1,9 @@
 // Driving controls through the toolkit's own events, as a user's mouse and keyboard would.
 #include <framework/testing.h>
 
-#include "canvas_widget.h"
 #include "image_impl.h"
 #include "qt_convert.h"
-#include "refresh_count.h"
+#include "repaint_counts.h"
 #include "window_widget.h"
 
 #include <framework/controls.h>
@@ -214,7 +213,7 @@ std::unique_ptr<Image> renderControl(RectControl& control)
 
 std::int64_t paintCount(const Canvas& canvas)
 {
-    return static_cast<const CanvasWidget&>(widgetOf(canvas)).paintCount();
+    return paintCountOf(widgetOf(canvas));
 }
 
 std::int64_t refreshCount(const RectControl& control)

@@ -1,8 +1,11 @@
-// Driving windows as a user would, without a person: for tests and benchmarks under the
-// offscreen platform.
+// Driving windows as a user would, without a person, for tests and benchmarks under the offscreen
+// platform; with it come the stand-ins for the desktop's dialogs and URL handler, and the quit probe.
 #pragma once
 
 #include <framework/image.h>
+#include <framework/testing/print_dialogs.h>
+#include <framework/testing/quit_request.h>
+#include <framework/testing/url_handler.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +26,8 @@ class Window;
 
 namespace fw::testing {
 
-// Starts the toolkit for a test program (offscreen unless a platform is chosen), once.
+// Starts the toolkit for a test program (offscreen unless a platform is chosen), once, and from
+// then on counts the canvases' paints.
 void startToolkit();
 // Delivers pending events and repaints.
 void processEvents();

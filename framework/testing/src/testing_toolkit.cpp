@@ -1,4 +1,6 @@
 // The toolkit for test programs: one QApplication, offscreen unless a platform was chosen.
+#include "repaint_counts.h"
+
 #include <framework/testing.h>
 
 #include <QApplication>
@@ -15,6 +17,7 @@ void startToolkit()
     static char name[] = "tovalin-tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv); // lives to the end of the test program
+    countCanvasPaints();
 }
 
 } // namespace fw::testing
