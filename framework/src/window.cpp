@@ -256,12 +256,15 @@ void Window::Show()
 {
     if (!impl_->open)
         throw RuntimeException("the window \"" + className_ + "\" is not open");
-    if (!impl_->widget->isVisible()) {
-        impl_->widget->show();
+    // A window that exists comes back from the task bar as well as from behind other windows.
+    QWidget* widget = impl_->widget;
+    widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    if (!widget->isVisible()) {
+        widget->show(); // a window shown for the first time comes up in front
         return;
     }
-    impl_->widget->raise();
-    impl_->widget->activateWindow();
+    widget->raise();
+    widget->activateWindow();
 }
 
 void Window::Close()

@@ -50,7 +50,7 @@ public:
     // window as the open implicit instance of its class, raises Open, and shows it when its
     // record made it Visible. Open always comes before a canvas's first Paint.
     void Constructor();
-    // Shows the window modelessly and brings it to the front.
+    // Shows the window modelessly and brings it to the front, restored if it was minimised.
     void Show();
     // Closes the window as its close box does: raises Close, then the window is no longer open.
     void Close();
