@@ -60,6 +60,11 @@ protected:
     void recordApplied() override;
     // Declares Bold, Italic, Underline, FontName, FontSize and FontUnit for a kind with a font.
     void declareFontProperties();
+    // Declares TabStop, for every kind but Rectangle.
+    void declareTabStop();
+    // Keeps a control that is no Tab stop out of the Tab order; called again whenever the kind
+    // changes whether its widget takes focus.
+    void applyTabStop();
 
 private:
     friend class Window;
@@ -73,6 +78,7 @@ private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
+    bool tabStop_ = true;
     Cursor cursor_ = Cursor::StandardPointer;
     std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, tabIndex_ = 0;
     RectControl* parent_ = nullptr;

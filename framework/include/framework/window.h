@@ -99,6 +99,12 @@ protected:
 
 private:
     friend void ChooseMenuItem(Window& window, std::string_view itemName);
+    friend class RectControl;
+    // A control's record has been applied: its TabIndex, container or focus may have changed.
+    void controlRecordApplied();
+    // Keyboard focus moves through each container's controls in TabIndex order, creation order
+    // breaking ties, and through a container's own controls right after the container.
+    void arrangeTabOrder();
     struct Impl;
     std::string className_;
     std::unique_ptr<Impl> impl_;
