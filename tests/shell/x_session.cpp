@@ -117,7 +117,9 @@ WindowGeometry XSession::geometry(const std::string& windowId) const
 
 void XSession::clickInWindow(const std::string& windowId, long x, long y) const
 {
-    xdotool("mousemove --sync --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    // Without --sync: it waits for a move that never comes when the pointer is there already. The
+    // server handles the move before the click all the same.
+    xdotool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.1 click 1");
 }
 
 void XSession::keys(const std::string& windowId, const std::string& keys) const
