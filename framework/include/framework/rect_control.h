@@ -19,7 +19,8 @@ class Window;
 // Rectangle adds TabStop.
 // Left and Top are window coordinates, also inside a container. InitialParent names the container
 // (a group box or rectangle of the same window); a container's Enabled and Visible apply to what
-// it contains.
+// it contains. TabIndex places the control in its container's keyboard focus order; with TabStop
+// false, Tab passes it by while a click still gives it the focus.
 class RectControl : public PropertySheet, public std::enable_shared_from_this<RectControl> {
 public:
     ~RectControl() override;
