@@ -29,9 +29,9 @@ std::vector<std::string> expectedWalk(bool backwards)
     for (const char* control : kTabOrder)
         names.emplace_back(control);
     if (backwards)
-        std::ranges::reverse(names); // the last stop first, the first one last
+        std::reverse(names.begin(), names.end()); // the last stop first, the first one last
     else
-        std::ranges::rotate(names, names.begin() + 1); // the second stop first, the first one last
+        std::rotate(names.begin(), names.begin() + 1, names.end()); // the second stop first, the first one last
     return names;
 }
 
