@@ -7,10 +7,11 @@ namespace fw {
 
 Canvas::Canvas(Window& window) : RectControl(window, new CanvasWidget(*this))
 {
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("AllowFocus", PropertyKind::Boolean, [this](const PropertyValue& v) {
         if (widget())
             widget()->setFocusPolicy(std::get<bool>(v) ? Qt::StrongFocus : Qt::NoFocus);
+        applyTabStop();
     });
     // The toolkit always paints through a buffer and draws no focus ring around a canvas.
     declare("AllowFocusRing", PropertyKind::Boolean);

@@ -26,7 +26,7 @@ CheckBox::CheckBox(Window& window) : RectControl(window, new QCheckBox)
         checked_ = checked;
         runtime::callHandler([this] { Action.raise(*this); });
     });
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Caption", PropertyKind::Text, [this](const PropertyValue& v) {
         caption_ = std::get<std::string>(v);
         if (QCheckBox* b = boxOf(*this))

@@ -9,7 +9,7 @@ namespace fw {
 
 GroupBox::GroupBox(Window& window) : RectControl(window, new QGroupBox)
 {
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Caption", PropertyKind::Text, [this](const PropertyValue& v) { setCaption(std::get<std::string>(v)); });
     declare("Transparent", PropertyKind::Boolean);
     declareFontProperties();

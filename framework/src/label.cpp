@@ -28,7 +28,7 @@ QString shown(const std::string& text)
 Label::Label(Window& window) : RectControl(window, new LabelWidget(*this))
 {
     labelOf(*this)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Value", PropertyKind::Text, [this](const PropertyValue& v) { setValue(std::get<std::string>(v)); });
     declare("MultiLine", PropertyKind::Boolean, [this](const PropertyValue& v) {
         if (LabelWidget* label = labelOf(*this))

@@ -23,7 +23,7 @@ PushButton::PushButton(Window& window) : RectControl(window, new QPushButton)
     QPushButton* button = buttonOf(*this);
     QObject::connect(button, &QPushButton::clicked, button,
                      [this] { runtime::callHandler([this] { Action.raise(*this); }); });
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Caption", PropertyKind::Text, [this](const PropertyValue& v) {
         caption_ = std::get<std::string>(v);
         if (QPushButton* b = buttonOf(*this))

@@ -37,7 +37,7 @@ RadioButton::RadioButton(Window& window) : RectControl(window, new QRadioButton)
     // A click raises Action also on the button that is on already.
     QObject::connect(button, &QRadioButton::clicked, button,
                      [this] { runtime::callHandler([this] { Action.raise(*this); }); });
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Caption", PropertyKind::Text, [this](const PropertyValue& v) {
         caption_ = std::get<std::string>(v);
         if (QRadioButton* b = buttonOf(*this))

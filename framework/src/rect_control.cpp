@@ -131,6 +131,28 @@ void RectControl::Refresh(bool)
 void RectControl::recordApplied()
 {
     placeWidget();
+    window_.controlRecordApplied();
+}
+
+void RectControl::declareTabStop()
+{
+    declare("TabStop", PropertyKind::Boolean, [this](const PropertyValue& v) {
+        tabStop_ = std::get<bool>(v);
+        applyTabStop();
+    });
+}
+
+void RectControl::applyTabStop()
+{
+    if (!widget_)
+        return;
+    // A control the user can click into stays clickable; only Tab passes it by.
+    const Qt::FocusPolicy policy = widget_->focusPolicy();
+    const bool byClick = (policy & Qt::ClickFocus) != 0;
+    if (!tabStop_)
+        widget_->setFocusPolicy(byClick ? Qt::ClickFocus : Qt::NoFocus);
+    else if (policy == Qt::ClickFocus)
+        widget_->setFocusPolicy(Qt::StrongFocus);
 }
 
 void RectControl::setParentControl(const std::string& name)

@@ -156,14 +156,14 @@ void ReportUnhandledException(std::exception_ptr exception)
 {
     if (!exception)
         return;
+    // A run that lost an exception must not end as a success, even when this report fails.
+    state().failed = true;
     std::string kind, message;
     describe(std::move(exception), kind, message);
     std::cerr << "Unhandled " << kind;
     if (!message.empty())
         std::cerr << ": " << message;
     std::cerr << std::endl;
-    // A run that lost an exception must not end as a success.
-    state().failed = true;
 }
 
 void AddFinaliser(std::function<void()> finaliser)

@@ -56,7 +56,7 @@ Slider::Slider(Window& window) : RectControl(window, new QSlider(Qt::Horizontal)
             showValue();
         };
     };
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("Transparent", PropertyKind::Boolean);
     // The record may write Value before the range: it is kept as written and limited once the
     // whole record is in place.

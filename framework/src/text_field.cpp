@@ -52,7 +52,7 @@ TextField::TextField(Window& window) : RectControl(window, new QLineEdit)
                 (f->*set)(std::get<bool>(v));
         };
     };
-    declare("TabStop", PropertyKind::Boolean);
+    declareTabStop();
     declare("BackgroundColor", PropertyKind::Colour, colour(QPalette::Base));
     declare("TextColor", PropertyKind::Colour, colour(QPalette::Text));
     declare("HasBorder", PropertyKind::Boolean, flag(&QLineEdit::setFrame));

@@ -68,6 +68,7 @@ struct Window::Impl {
     QPointer<WindowWidget> widget;
     std::optional<WindowEventTable> events;
     bool constructed = false;
+    bool controlsCreated = false; // from then on every control's record rearranges the Tab order
     bool open = false;
     std::string title;
     std::int64_t width = 300, height = 300;
@@ -228,6 +229,8 @@ void Window::Constructor()
     };
     raise(WindowEvent::Layout);
     raise(WindowEvent::CreateControls);
+    impl_->controlsCreated = true;
+    arrangeTabOrder();
     raise(WindowEvent::AddMenuHandlers);
 
     if (impl_->menuBarVisible) {
@@ -256,12 +259,15 @@ void Window::Show()
 {
     if (!impl_->open)
         throw RuntimeException("the window \"" + className_ + "\" is not open");
-    if (!impl_->widget->isVisible()) {
-        impl_->widget->show();
+    // A window that exists comes back from the task bar as well as from behind other windows.
+    QWidget* widget = impl_->widget;
+    widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    if (!widget->isVisible()) {
+        widget->show(); // a window shown for the first time comes up in front
         return;
     }
-    impl_->widget->raise();
-    impl_->widget->activateWindow();
+    widget->raise();
+    widget->activateWindow();
 }
 
 void Window::Close()
@@ -338,6 +344,34 @@ void Window::AddControl(const std::string& name, std::shared_ptr<RectControl> co
     if (QWidget* widget = control->widget())
         widget->setObjectName(toQString(name));
     controls_.push_back(std::move(control));
+}
+
+void Window::controlRecordApplied()
+{
+    // While the window builds its controls, one arrangement at the end serves them all.
+    if (impl_->controlsCreated)
+        arrangeTabOrder();
+}
+
+void Window::arrangeTabOrder()
+{
+    std::vector<QWidget*> chain;
+    auto visit = [this, &chain](auto& self, const RectControl* container) -> void {
+        std::vector<RectControl*> inside;
+        for (const auto& control : controls_)
+            if (control->parentControl() == container)
+                inside.push_back(control.get());
+        std::ranges::stable_sort(inside, {}, &RectControl::TabIndex);
+        for (RectControl* control : inside) {
+            // The toolkit leaves widgets that never take focus out of any order it is given.
+            if (QWidget* widget = control->widget(); widget && widget->focusPolicy() != Qt::NoFocus)
+                chain.push_back(widget);
+            self(self, control);
+        }
+    };
+    visit(visit, nullptr);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 std::shared_ptr<RectControl> Window::ControlByName(std::string_view name) const

@@ -5,8 +5,6 @@
 
 #include <framework/application.h>
 
-#include <exception>
-
 namespace {
 
 int runProcess(int argc, char** argv)
@@ -15,17 +13,14 @@ int runProcess(int argc, char** argv)
     fw::runtime::SetDesktopIdentity("tovalin-diagram"); // the desktop file's name, and the window icon
     fw::runtime::AddInitialiser(&Globals::resetToStartValues);
     fw::runtime::Initialise();
-    std::exception_ptr escaped; // only when reporting an unhandled exception failed itself
     try {
         Main();
     } catch (...) {
-        escaped = std::current_exception();
+        // Only the report of an unhandled exception can fail here, and the runtime counts the
+        // run as failed already: the finalisers and the status are all that is left to do.
     }
     fw::runtime::RunFinalisers();
-    const int status = fw::runtime::Shutdown();
-    if (escaped)
-        std::rethrow_exception(escaped); // nothing reported it: let the C++ runtime end the process
-    return status;
+    return fw::runtime::Shutdown();
 }
 
 } // namespace

@@ -17,6 +17,19 @@ using namespace std::chrono_literals;
 constexpr long kMainContentWidth = 894; // the main window's record: the area below the menu bar
 constexpr long kMainContentHeight = 813;
 
+// Clicks the middle of a control given by its place in the main window's content, below the menu bar.
+void clickInMainContent(const XSession& s, const std::string& mainId, long left, long top, long width, long height)
+{
+    const long menuBar = s.geometry(mainId).height - kMainContentHeight;
+    s.clickInWindow(mainId, left + width / 2, menuBar + top + height / 2);
+}
+
+// The "About ..." button: left 697, top 765, 73 by 20.
+void clickAboutButton(const XSession& s, const std::string& mainId)
+{
+    clickInMainContent(s, mainId, 697, 765, 73, 20);
+}
+
 class DesktopSession : public ::testing::Test {
 protected:
     void SetUp() override
@@ -82,6 +95,50 @@ TEST_F(DesktopSession, FileAboutOpensTheAboutWindowBesideTheMainWindow)
     EXPECT_TRUE(program->running()) << "the About window leaves the program running";
 }
 
+TEST_F(DesktopSession, TheAboutButtonBringsTheAboutWindowBackFromMinimisedAndFromBehindTheMainWindow)
+{
+    if (!session_->hasWindowManager())
+        GTEST_SKIP() << "minimising and stacking windows needs a window manager (openbox)";
+    auto program = startProgram();
+    const auto main = mainWindow(*program);
+    ASSERT_FALSE(main.empty());
+    std::this_thread::sleep_for(500ms);
+    clickAboutButton(*session_, main);
+    const auto about = session_->waitForWindow("about Tovalin", 20s);
+    ASSERT_TRUE(about.has_value()) << "no window titled \"about Tovalin\" appeared";
+
+    session_->minimize(*about);
+    ASSERT_TRUE(waitUntil([&] { return !session_->isViewable(*about); }, 10s)) << "the window manager minimises it";
+    clickAboutButton(*session_, main);
+    EXPECT_TRUE(waitUntil([&] { return session_->isViewable(*about); }, 10s)) << "back from minimised";
+    EXPECT_TRUE(waitUntil([&] { return session_->isAbove(*about, main); }, 10s)) << "and in front";
+
+    session_->xdotool("windowactivate --sync " + main);
+    ASSERT_TRUE(waitUntil([&] { return session_->isAbove(main, *about); }, 10s)) << "the main window covers it";
+    clickAboutButton(*session_, main);
+    EXPECT_TRUE(waitUntil([&] { return session_->isAbove(*about, main); }, 10s)) << "back in front";
+    std::this_thread::sleep_for(300ms);
+    session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-about-brought-back.png");
+    EXPECT_EQ(session_->xdotool("search --name '^about Tovalin$'"), *about + "\n") << "still the one About window";
+}
+
+TEST_F(DesktopSession, ClosingTheMainWindowWhileTheAboutWindowIsOpenExitsWithZero)
+{
+    if (!session_->hasWindowManager())
+        GTEST_SKIP() << "closing a window as its close box does needs a window manager (openbox)";
+    auto program = startProgram();
+    const auto main = mainWindow(*program);
+    ASSERT_FALSE(main.empty());
+    std::this_thread::sleep_for(500ms);
+    clickAboutButton(*session_, main);
+    ASSERT_TRUE(session_->waitForWindow("about Tovalin", 20s).has_value());
+
+    session_->keys(main, "alt+F4"); // openbox's binding for the close box, on the main window
+    const auto result = program->wait(30s);
+    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
+    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+}
+
 struct QuitCase {
     const char* name;
     bool needsWindowManager;
@@ -118,8 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The "Quit" button: left 797, top 765, 75 by 20 in the content below the menu bar.
         QuitCase{"quit_button", false,
                  [](const XSession& s, const std::string& id) {
-                     const long menuBar = s.geometry(id).height - kMainContentHeight;
-                     s.clickInWindow(id, 797 + 75 / 2, menuBar + 765 + 20 / 2);
+                     clickInMainContent(s, id, 797, 765, 75, 20);
                  }},
         QuitCase{"file_menu_exit", false,
                  [](const XSession& s, const std::string& id) {

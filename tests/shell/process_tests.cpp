@@ -75,5 +75,18 @@ TEST(StartupFailure, AnInitialiserExceptionIsReportedOnceAndNothingIsBuiltButFin
     EXPECT_NE(out.find("framework version: 0\n"), std::string::npos) << out;
 }
 
+TEST(StartupFailure, WhenTheReportItselfFailsTheEntryStillRunsTheFinalisersAndReturnsAFailureStatus)
+{
+    ChildProcess probe(STARTUP_PROBE, {}, {"QT_QPA_PLATFORM=offscreen", "STARTUP_PROBE=fail-and-report-fails"});
+    const auto result = probe.wait(60s);
+
+    ASSERT_TRUE(result.exitStatus.has_value()) << "the process ended without an exit status (aborted?): "
+                                               << result.standardError;
+    EXPECT_NE(*result.exitStatus, 0) << "a run that lost an exception must not end as a success";
+    EXPECT_EQ(result.standardError.find("probe initialiser failed"), std::string::npos)
+        << "standard error refused the report: " << result.standardError;
+    EXPECT_EQ(occurrences(result.standardOutput, "finalisers ran\n"), 1u) << result.standardOutput;
+}
+
 } // namespace
 } // namespace shell_tests

@@ -1,6 +1,7 @@
 // The tests' private X server.
 #include "x_session.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <stdexcept>
@@ -14,18 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-template <class Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds deadline)
-{
-    const auto until = std::chrono::steady_clock::now() + deadline;
-    while (std::chrono::steady_clock::now() < until) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(50ms);
-    }
-    return condition();
-}
 
 bool answers(const std::string& display)
 {
@@ -130,7 +119,9 @@ WindowGeometry XSession::geometry(const std::string& windowId) const
 
 void XSession::clickInWindow(const std::string& windowId, long x, long y) const
 {
-    xdotool("mousemove --sync --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    // Without --sync: it waits for a move that never comes when the pointer is there already. The
+    // server handles the move before the click all the same.
+    xdotool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.1 click 1");
 }
 
 void XSession::keys(const std::string& windowId, const std::string& keys) const
@@ -138,6 +129,31 @@ void XSession::keys(const std::string& windowId, const std::string& keys) const
     // Activating needs a window manager; without one, focusing the window does.
     const std::string front = hasWindowManager() ? "windowactivate --sync " : "windowfocus --sync ";
     xdotool(front + windowId + " key --clearmodifiers " + keys);
+}
+
+void XSession::minimize(const std::string& windowId) const
+{
+    xdotool("windowminimize --sync " + windowId);
+}
+
+bool XSession::isViewable(const std::string& windowId) const
+{
+    const auto text = runCommand("DISPLAY=" + display_ + " xwininfo -id " + windowId + " 2>/dev/null");
+    return text.find("Map State: IsViewable") != std::string::npos;
+}
+
+bool XSession::isAbove(const std::string& upperId, const std::string& lowerId) const
+{
+    // "_NET_CLIENT_LIST_STACKING(WINDOW): window id # 0x1a00007, 0x1c00007", bottom first; the
+    // ids of xdotool are the same windows in decimal.
+    const auto text = runCommand("DISPLAY=" + display_ + " xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null");
+    std::vector<unsigned long> stack;
+    const std::regex hex("0x[0-9a-fA-F]+");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), hex); it != std::sregex_iterator(); ++it)
+        stack.push_back(std::stoul(it->str(), nullptr, 16));
+    const auto upper = std::ranges::find(stack, std::stoul(upperId));
+    const auto lower = std::ranges::find(stack, std::stoul(lowerId));
+    return upper != stack.end() && lower != stack.end() && upper > lower;
 }
 
 bool XSession::screenshot(const std::string& pngFile) const

@@ -7,8 +7,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace shell_tests {
+
+// Whether the condition holds within the deadline, asked every 50 ms.
+template <class Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds deadline)
+{
+    const auto until = std::chrono::steady_clock::now() + deadline;
+    while (std::chrono::steady_clock::now() < until) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
 
 struct WindowGeometry {
     long x = 0, y = 0, width = 0, height = 0;
@@ -37,6 +51,12 @@ public:
     void clickInWindow(const std::string& windowId, long x, long y) const;
     // Brings the window to the front and types the keys into it, e.g. "alt+f".
     void keys(const std::string& windowId, const std::string& keys) const;
+    // Minimises the window as its title bar's button does.
+    void minimize(const std::string& windowId) const;
+    // Whether the window is on the screen: mapped, so neither minimised nor closed.
+    bool isViewable(const std::string& windowId) const;
+    // Whether the window manager stacks the first window above the second.
+    bool isAbove(const std::string& upperId, const std::string& lowerId) const;
     // Writes the whole screen to a PNG file with ImageMagick's import, when it is installed.
     bool screenshot(const std::string& pngFile) const;
 

@@ -85,7 +85,8 @@ double FrameworkVersion();
 void InitialiseFramework(const std::function<void()>& lateStartup);
 // Runs the event loop until Quit.
 void RunEventLoop();
-// Writes the kind and message of an exception that nobody handled to standard error.
+// Writes the kind and message of an exception that nobody handled to standard error; the run
+// counts as failed from then on, even when the writing itself fails.
 void ReportUnhandledException(std::exception_ptr exception);
 void AddFinaliser(std::function<void()> finaliser);
 void RunFinalisers();

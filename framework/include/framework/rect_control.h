@@ -19,7 +19,8 @@ class Window;
 // Rectangle adds TabStop.
 // Left and Top are window coordinates, also inside a container. InitialParent names the container
 // (a group box or rectangle of the same window); a container's Enabled and Visible apply to what
-// it contains.
+// it contains. TabIndex places the control in its container's keyboard focus order; with TabStop
+// false, Tab passes it by while a click still gives it the focus.
 class RectControl : public PropertySheet, public std::enable_shared_from_this<RectControl> {
 public:
     ~RectControl() override;
@@ -60,6 +61,11 @@ protected:
     void recordApplied() override;
     // Declares Bold, Italic, Underline, FontName, FontSize and FontUnit for a kind with a font.
     void declareFontProperties();
+    // Declares TabStop, for every kind but Rectangle.
+    void declareTabStop();
+    // Keeps a control that is no Tab stop out of the Tab order; called again whenever the kind
+    // changes whether its widget takes focus.
+    void applyTabStop();
 
 private:
     friend class Window;
@@ -73,6 +79,7 @@ private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
+    bool tabStop_ = true;
     Cursor cursor_ = Cursor::StandardPointer;
     std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, tabIndex_ = 0;
     RectControl* parent_ = nullptr;

@@ -52,7 +52,7 @@ public:
     // window as the open implicit instance of its class, raises Open, and shows it when its
     // record made it Visible. Open always comes before a canvas's first Paint.
     void Constructor();
-    // Shows the window modelessly and brings it to the front.
+    // Shows the window modelessly and brings it to the front, restored if it was minimised.
     void Show();
     // Closes the window as its close box does: raises Close, then the window is no longer open.
     void Close();
@@ -115,6 +115,12 @@ protected:
 
 private:
     friend void ChooseMenuItem(Window& window, std::string_view itemName);
+    friend class RectControl;
+    // A control's record has been applied: its TabIndex, container or focus may have changed.
+    void controlRecordApplied();
+    // Keyboard focus moves through each container's controls in TabIndex order, creation order
+    // breaking ties, and through a container's own controls right after the container.
+    void arrangeTabOrder();
     struct Impl;
     std::string className_;
     std::unique_ptr<Impl> impl_;

@@ -178,6 +178,29 @@ void pasteText(TextField& field, std::string_view text)
     sendKey(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
+void pressTab(Window& window, bool backwards)
+{
+    QWidget* top = window.widget();
+    if (!top)
+        throw NilObjectException("the window has no widget any more");
+    // Keys go where the focus is, as the toolkit delivers them; with none, to the window.
+    QWidget* target = top->focusWidget() ? top->focusWidget() : top;
+    if (backwards)
+        sendKey(*target, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        sendKey(*target, Qt::Key_Tab, Qt::NoModifier);
+    processEvents();
+}
+
+std::string focusedControlName(const Window& window)
+{
+    const QWidget* focused = window.widget() ? window.widget()->focusWidget() : nullptr;
+    for (const auto& control : window.controls())
+        if (focused && control->widget() == focused)
+            return control->Name();
+    return {};
+}
+
 void dragSlider(Slider& slider, std::int64_t value)
 {
     auto* widget = static_cast<QSlider*>(&widgetOf(slider));

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace fw {
@@ -46,6 +47,11 @@ void click(RectControl& control);
 void typeText(TextField& field, std::string_view text);
 void clearText(TextField& field); // select all, delete
 void pasteText(TextField& field, std::string_view text); // replaces the selection
+
+// Presses Tab (Shift+Tab when backwards) in the window, where its keyboard focus is.
+void pressTab(Window& window, bool backwards = false);
+// The name of the window's control that has the keyboard focus; empty when none has it.
+std::string focusedControlName(const Window& window);
 
 // Moves a slider as the user drags its thumb.
 void dragSlider(Slider& slider, std::int64_t value);
