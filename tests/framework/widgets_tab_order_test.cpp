@@ -37,13 +37,13 @@ protected:
     void SetUp() override
     {
         window = buildWith([](FakeWindow& w) {
-            addControl<fw::PushButton>(w, "TieCreatedFirst", kTieCreatedFirst);
-            addControl<fw::GroupBox>(w, "Group", kGroup);
-            addControl<fw::CheckBox>(w, "InGroupSecond", kInGroupSecond);
-            addControl<fw::TextField>(w, "InGroupFirst", kInGroupFirst);
-            addControl<fw::PushButton>(w, "First", kFirst);
-            addControl<fw::PushButton>(w, "NoTabStop", kNoTabStop);
-            addControl<fw::PushButton>(w, "TieCreatedSecond", kTieCreatedSecond);
+            w.createControl<fw::PushButton>("TieCreatedFirst", kTieCreatedFirst);
+            w.createControl<fw::GroupBox>("Group", kGroup);
+            w.createControl<fw::CheckBox>("InGroupSecond", kInGroupSecond);
+            w.createControl<fw::TextField>("InGroupFirst", kInGroupFirst);
+            w.createControl<fw::PushButton>("First", kFirst);
+            w.createControl<fw::PushButton>("NoTabStop", kNoTabStop);
+            w.createControl<fw::PushButton>("TieCreatedSecond", kTieCreatedSecond);
         });
         fw::testing::processEvents();
     }
@@ -91,7 +91,7 @@ TEST_F(TabOrderTest, AControlThatIsNoTabStopTakesTheFocusByClickAndTabGoesOnFrom
 
 TEST_F(TabOrderTest, AControlAddedToTheBuiltWindowTakesItsTabIndexPlace)
 {
-    addControl<fw::PushButton>(*window, "AddedLater", kAddedLater);
+    window->createControl<fw::PushButton>("AddedLater", kAddedLater);
     focus("InGroupSecond");
     EXPECT_EQ(walk(2), (std::vector<std::string>{"AddedLater", "TieCreatedFirst"}))
         << "after the group of the same index, which was made first, and its controls";
