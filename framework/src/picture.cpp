@@ -1,4 +1,4 @@
-// Pictures read from the resource folders beside the executable.
+// Pictures read from the resource folders the program names.
 #include "picture_impl.h"
 
 #include <QCoreApplication>

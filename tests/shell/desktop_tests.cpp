@@ -1,5 +1,6 @@
 // The real program on a private X server: its window, its About window and the three ways to quit.
 #include "child_process.h"
+#include "installed_program.h"
 #include "x_session.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,18 @@ TEST_F(DesktopSession, FileAboutOpensTheAboutWindowBesideTheMainWindow)
     std::this_thread::sleep_for(500ms);
     session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-about-window.png");
     EXPECT_TRUE(program->running()) << "the About window leaves the program running";
+}
+
+// In the build tree the resources lie in the folder "resources" beside the program.
+TEST(BuildTreeProgram, FindsItsAboutPictureAndIconBesideItself)
+{
+    if (!XSession::available())
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    const auto shown = showProgram(TOVALIN_EXE, {});
+    ASSERT_TRUE(shown.mainWindow) << shown.errors;
+    EXPECT_FALSE(shown.iconSizes.empty());
+    EXPECT_TRUE(shown.aboutWindow) << shown.errors;
+    EXPECT_TRUE(shown.aboutPicture) << "the About picture is missing";
 }
 
 struct QuitCase {
