@@ -83,16 +83,18 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
     }
 
     if (XSession::available()) {
-        // The icon theme reads the tree's icons when the desktop's data folders include the tree's;
-        // without them the program falls back to its own copy of the largest icon. The user's own
-        // data folder is an empty one, so an icon installed there cannot stand in.
-        const fs::path emptyHome = root / "home-data";
-        fs::create_directories(emptyHome);
+        // The icon theme reads the tree's icons when the desktop's data folders include the tree's
+        // (and the system's, which describe the theme); with no icon theme at all the program falls
+        // back to its own copy of the largest icon. The user's own data folder is an empty one, so
+        // an icon installed there, or by the package under /usr, cannot stand in.
+        const fs::path emptyData = root / "empty-data";
+        fs::create_directories(emptyData);
         for (const auto& source : {IconSource{"icon_theme", true}, IconSource{"resource_file", false}}) {
             SCOPED_TRACE(source.name);
-            const std::string dataFolders = source.themeHasIcon ? (prefix / "data").string() + ":/usr/share" : "/usr/share";
+            const std::string dataFolders
+                = source.themeHasIcon ? (prefix / "data").string() + ":/usr/share" : emptyData.string();
             const auto shown = showProgram(prefix / "bin/tovalin-diagram",
-                                           {"XDG_DATA_HOME=" + emptyHome.string(), "XDG_DATA_DIRS=" + dataFolders});
+                                           {"XDG_DATA_HOME=" + emptyData.string(), "XDG_DATA_DIRS=" + dataFolders});
             ASSERT_TRUE(shown.mainWindow) << shown.errors;
             EXPECT_TRUE(shown.aboutWindow) << shown.errors;
             EXPECT_TRUE(shown.aboutPicture) << "the About picture is missing";

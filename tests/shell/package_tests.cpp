@@ -36,8 +36,10 @@ protected:
                                        + quoted(fs::path(TOVALIN_BUILD_DIR) / "CPackConfig.cmake") + " -B "
                                        + quoted(root_ / "out") + " 2>&1", &status);
         ASSERT_EQ(status, 0) << output;
-        package_ = root_ / "out" / "tovalin-diagram_1.0.0_amd64.deb";
-        ASSERT_TRUE(fs::is_regular_file(package_)) << output;
+        for (const auto& entry : fs::directory_iterator(root_ / "out"))
+            if (entry.path().extension() == ".deb")
+                package_ = entry.path();
+        ASSERT_EQ(package_.filename().string().rfind("tovalin-diagram_1.0.0_", 0), 0u) << output;
         unpacked_ = root_ / "unpacked";
         const auto errors = runCommand("dpkg-deb -x " + quoted(package_) + " " + quoted(unpacked_) + " 2>&1", &status);
         ASSERT_EQ(status, 0) << errors;
