@@ -1,19 +1,17 @@
-// Pictures read from the resource folders beside the executable.
+// Pictures read from the resource folders the program names.
 #include "picture_impl.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-#include <optional>
-
 namespace fw {
 
 namespace {
 
-std::filesystem::path& resourceOverride()
+std::vector<std::filesystem::path>& configuredFolders()
 {
-    static std::filesystem::path folder;
-    return folder;
+    static std::vector<std::filesystem::path> folders;
+    return folders;
 }
 
 // Only a bare file name may be looked up, so no caller reaches outside the resource folders.
@@ -47,24 +45,24 @@ std::shared_ptr<Picture> Picture::FromResources(std::string_view fileName)
     return nullptr;
 }
 
+void SetResourceFolders(std::vector<std::filesystem::path> folders)
+{
+    configuredFolders() = std::move(folders);
+}
+
 std::vector<std::filesystem::path> resourceFolders()
 {
-    if (!resourceOverride().empty())
-        return {resourceOverride()};
-    // The executable's folder is known once the toolkit runs.
-    if (!QCoreApplication::instance())
-        return {};
-    const std::filesystem::path exeFolder = QCoreApplication::applicationDirPath().toStdString();
-    return {exeFolder / "resources", exeFolder.parent_path() / "share" / "tovalin-diagram"};
+    std::vector<std::filesystem::path> folders;
+    for (const auto& folder : configuredFolders()) {
+        if (folder.is_absolute()) {
+            folders.push_back(folder);
+            continue;
+        }
+        // A relative folder lies beside the executable, whose folder is known once the toolkit runs.
+        if (QCoreApplication::instance())
+            folders.push_back(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / folder);
+    }
+    return folders;
 }
-
-namespace testing {
-
-void setResourceFolder(const std::filesystem::path& folder)
-{
-    resourceOverride() = folder;
-}
-
-} // namespace testing
 
 } // namespace fw

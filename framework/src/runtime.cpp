@@ -50,7 +50,7 @@ void Start(int argc, char** argv)
     if (QCoreApplication::instance())
         return;
     // Only the program's name reaches the toolkit, so no argument can change what it does.
-    static std::string name = argc > 0 && argv && argv[0] ? argv[0] : "tovalin-diagram";
+    static std::string name = argc > 0 && argv && argv[0] ? argv[0] : "";
     static char* arguments[] = {name.data(), nullptr};
     static int count = 1;
     new QApplication(count, arguments); // lives to the end of the process, past the last window
@@ -58,17 +58,20 @@ void Start(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void SetDesktopIdentity(const std::string& desktopFileName)
+void SetDesktopIdentity(const std::string& desktopFileName, const std::string& iconName)
 {
     QGuiApplication::setDesktopFileName(QString::fromStdString(desktopFileName));
+    // Installed, the icon theme has the icon in every size; elsewhere only the resource file does.
+    QIcon fallback;
     for (const auto& folder : resourceFolders()) {
-        const auto icon = folder / "tovalin-diagram.png";
+        const auto file = folder / (iconName + ".png");
         std::error_code error;
-        if (std::filesystem::is_regular_file(icon, error)) {
-            QGuiApplication::setWindowIcon(QIcon(QString::fromStdString(icon.string())));
-            return;
+        if (std::filesystem::is_regular_file(file, error)) {
+            fallback = QIcon(QString::fromStdString(file.string()));
+            break;
         }
     }
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromStdString(iconName), fallback));
 }
 
 void AddInitialiser(std::function<void()> initialiser)

@@ -1,4 +1,5 @@
 // The process entry: the runtime's start, initialisers, main routine, finalisers and exit status.
+#include <shell/program_identity.h>
 #include <shell/startup.h>
 
 #include <engine/globals.h>
@@ -10,7 +11,7 @@ namespace {
 int runProcess(int argc, char** argv)
 {
     fw::runtime::Start(argc, argv);
-    fw::runtime::SetDesktopIdentity("tovalin-diagram"); // the desktop file's name, and the window icon
+    shell::SetUpProgramIdentity();
     fw::runtime::AddInitialiser(&Globals::resetToStartValues);
     fw::runtime::Initialise();
     try {

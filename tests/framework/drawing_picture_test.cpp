@@ -36,11 +36,11 @@ protected:
         root = freshFolder("tovalin-pictures");
         resources = root / "resources";
         fs::create_directories(resources);
-        fw::testing::setResourceFolder(resources);
+        fw::SetResourceFolders({resources});
     }
     void TearDown() override
     {
-        fw::testing::setResourceFolder({});
+        fw::SetResourceFolders({});
         fs::remove_all(root);
     }
     fs::path root, resources;
@@ -88,25 +88,42 @@ INSTANTIATE_TEST_SUITE_P(
                       UnsafeName{"DotDotAlone", ".."}, UnsafeName{"Empty", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ResourceFolders, BesideTheExecutableThenTheInstalledDataFolder)
+TEST_F(ResourcePictures, TheFirstFolderThatHoldsTheFileGivesThePicture)
 {
-    fw::testing::setResourceFolder({});
-    const fs::path exeFolder = fs::read_symlink("/proc/self/exe").parent_path();
-    const auto folders = fw::resourceFolders();
-    ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(fs::weakly_canonical(folders[0]), fs::weakly_canonical(exeFolder / "resources"));
-    EXPECT_EQ(fs::weakly_canonical(folders[1]), fs::weakly_canonical(exeFolder.parent_path() / "share" / "tovalin-diagram"));
+    const fs::path second = root / "second";
+    fs::create_directories(second);
+    writeJpeg(second / "Vumo2020.jpg", 8, 4);
+    fw::SetResourceFolders({resources, second});
+    EXPECT_EQ(fw::Picture::FromResources("Vumo2020.jpg")->Width(), 8) << "missing in the first folder";
+    writeJpeg(resources / "Vumo2020.jpg", 6, 4);
+    EXPECT_EQ(fw::Picture::FromResources("Vumo2020.jpg")->Width(), 6);
 }
 
+TEST(ResourceFolders, RelativeOnesLieBesideTheExecutableAbsoluteOnesAsGiven)
+{
+    const fs::path exeFolder = fs::read_symlink("/proc/self/exe").parent_path();
+    const fs::path absolute = fs::temp_directory_path() / "tovalin-absolute-resources";
+    fw::SetResourceFolders({"resources", "../data/program", absolute});
+    const auto folders = fw::resourceFolders();
+    fw::SetResourceFolders({});
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(fs::weakly_canonical(folders[0]), fs::weakly_canonical(exeFolder / "resources"));
+    EXPECT_EQ(fs::weakly_canonical(folders[1]), fs::weakly_canonical(exeFolder.parent_path() / "data" / "program"));
+    EXPECT_EQ(folders[2], absolute);
+}
+
+// A relative folder read from the working folder would find this picture.
 TEST(ResourceFolders, TheWorkingFolderIsNeverSearched)
 {
-    fw::testing::setResourceFolder({});
     const fs::path working = freshFolder("tovalin-working");
-    writeJpeg(working / "only-in-the-working-folder.jpg", 4, 4);
+    fs::create_directories(working / "resources");
+    writeJpeg(working / "resources" / "only-in-the-working-folder.jpg", 4, 4);
+    fw::SetResourceFolders({"resources", "."});
     const fs::path before = fs::current_path();
     fs::current_path(working);
     const auto picture = fw::Picture::FromResources("only-in-the-working-folder.jpg");
     fs::current_path(before);
+    fw::SetResourceFolders({});
     fs::remove_all(working);
     EXPECT_EQ(picture, nullptr);
 }

@@ -160,9 +160,9 @@ TEST_F(CanvasTest, TheBackdropIsDrawnUnscaledAtTheTopLeftBeneathThePaint)
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(QColor(0, 128, 0));
     ASSERT_TRUE(picture.save(folder.filePath("backdrop.png")));
-    fw::testing::setResourceFolder(folder.path().toStdString());
+    fw::SetResourceFolders({folder.path().toStdString()});
     auto backdrop = fw::Picture::FromResources("backdrop.png");
-    fw::testing::setResourceFolder({});
+    fw::SetResourceFolders({});
     ASSERT_NE(backdrop, nullptr);
 
     canvas->setBackdrop(backdrop);

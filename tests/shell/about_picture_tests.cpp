@@ -2,6 +2,7 @@
 #include <about_window/vumo2020.h>
 #include <about_window/window2.h>
 
+#include <framework/picture.h>
 #include <framework/testing.h>
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(AboutPicture, MissingFileLeavesTheCanvasEmptyAndEachNewWindowTriesAgainUnti
 {
     const fs::path folder = fs::temp_directory_path() / ("tovalin-about-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    fw::testing::setResourceFolder(folder);
+    fw::SetResourceFolders({folder});
     std::vector<std::string> opened;
     fw::setUrlHandler([&](const std::string& url) { opened.push_back(url); });
 
@@ -50,7 +51,7 @@ TEST(AboutPicture, MissingFileLeavesTheCanvasEmptyAndEachNewWindowTriesAgainUnti
     w->Close();
 
     fw::setUrlHandler({});
-    fw::testing::setResourceFolder({});
+    fw::SetResourceFolders({});
     fs::remove_all(folder);
 }
 

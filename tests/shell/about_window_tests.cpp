@@ -2,6 +2,7 @@
 #include <about_window/vumo2020.h>
 #include <about_window/window2.h>
 
+#include <framework/picture.h>
 #include <framework/testing.h>
 
 #include <gtest/gtest.h>
@@ -21,8 +22,8 @@ constexpr const char* kMailUrl = "mailto:zavik@tovalin.test";
 
 class AboutWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { fw::testing::setResourceFolder(TOVALIN_SHELL_RESOURCES); }
-    static void TearDownTestSuite() { fw::testing::setResourceFolder({}); }
+    static void SetUpTestSuite() { fw::SetResourceFolders({TOVALIN_SHELL_RESOURCES}); }
+    static void TearDownTestSuite() { fw::SetResourceFolders({}); }
 
     void SetUp() override
     {

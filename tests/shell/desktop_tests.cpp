@@ -1,5 +1,6 @@
 // The real program on a private X server: its window, its About window and the three ways to quit.
 #include "child_process.h"
+#include "installed_program.h"
 #include "x_session.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,18 @@ TEST_F(DesktopSession, ClosingTheMainWindowWhileTheAboutWindowIsOpenExitsWithZer
     const auto result = program->wait(30s);
     ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
     EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+}
+
+// In the build tree the resources lie in the folder "resources" beside the program.
+TEST(BuildTreeProgram, FindsItsAboutPictureAndIconBesideItself)
+{
+    if (!XSession::available())
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    const auto shown = showProgram(TOVALIN_EXE, {});
+    ASSERT_TRUE(shown.mainWindow) << shown.errors;
+    EXPECT_FALSE(shown.iconSizes.empty());
+    EXPECT_TRUE(shown.aboutWindow) << shown.errors;
+    EXPECT_TRUE(shown.aboutPicture) << "the About picture is missing";
 }
 
 struct QuitCase {

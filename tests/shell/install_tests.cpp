@@ -1,9 +1,13 @@
-// The installed tree: where a Linux desktop and the program itself look for each file.
+// The installed tree: where a Linux desktop and the program itself look for each file, with the
+// default data folder and with another one, as packagers choose.
 #include "child_process.h"
+#include "installed_program.h"
+#include "x_session.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 #include <string>
 
 #include <unistd.h>
@@ -13,32 +17,94 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+fs::path freshFolder(const std::string& stem)
+{
+    const fs::path folder = fs::temp_directory_path() / (stem + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
 TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlaces)
 {
-    const fs::path prefix = fs::temp_directory_path() / ("tovalin-install-" + std::to_string(::getpid()));
+    const fs::path prefix = freshFolder("tovalin-install");
     int status = 0;
-    const auto output = runCommand(std::string("'") + CMAKE_COMMAND + "' --install '" + TOVALIN_BUILD_DIR
-                                   + "' --prefix '" + prefix.string() + "' 2>&1", &status);
+    const auto output = runCommand(quoted(CMAKE_COMMAND) + " --install " + quoted(TOVALIN_BUILD_DIR) + " --prefix "
+                                   + quoted(prefix) + " 2>&1", &status);
     ASSERT_EQ(status, 0) << output;
 
-    // The program finds its resources in share/tovalin-diagram beside its bin folder.
-    const char* files[] = {
-        "bin/tovalin-diagram",
-        "share/tovalin-diagram/Vumo2020.jpg",
-        "share/tovalin-diagram/tovalin-diagram.png",
-        "share/applications/tovalin-diagram.desktop",
-        "share/metainfo/tovalin-diagram.metainfo.xml",
-        "share/icons/hicolor/16x16/apps/tovalin-diagram.png",
-        "share/icons/hicolor/32x32/apps/tovalin-diagram.png",
-        "share/icons/hicolor/48x48/apps/tovalin-diagram.png",
-        "share/icons/hicolor/64x64/apps/tovalin-diagram.png",
-        "share/icons/hicolor/128x128/apps/tovalin-diagram.png",
-        "share/icons/hicolor/256x256/apps/tovalin-diagram.png",
-    };
-    for (const char* file : files)
+    for (const auto& file : installedFiles("share"))
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
     EXPECT_NE(fs::status(prefix / "bin/tovalin-diagram").permissions() & fs::perms::owner_exec, fs::perms::none);
     fs::remove_all(prefix);
+}
+
+struct IconSource {
+    const char* name;
+    bool themeHasIcon;
+};
+
+// A tree configured with the data folder "data" must be built on its own, so one test builds only
+// the program, installs it and checks everything of that tree.
+TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeValidates)
+{
+    const fs::path root = freshFolder("tovalin-data-folder");
+    const fs::path build = root / "build", prefix = root / "prefix";
+    int status = 0;
+    auto output = runCommand(quoted(CMAKE_COMMAND) + " -S " + quoted(TOVALIN_SOURCE_DIR) + " -B " + quoted(build)
+                             + " -G " + quoted(CMAKE_GENERATOR) + " -DCMAKE_CXX_COMPILER=" + quoted(CMAKE_CXX_COMPILER)
+                             + " -DCMAKE_BUILD_TYPE=Debug -DCMAKE_INSTALL_DATADIR=data -DBUILD_TESTING=OFF"
+                               " -DTOVALIN_BENCHMARKS=OFF 2>&1",
+                             &status);
+    ASSERT_EQ(status, 0) << output;
+    output = runCommand(quoted(CMAKE_COMMAND) + " --build " + quoted(build) + " --target tovalin-diagram 2>&1", &status);
+    ASSERT_EQ(status, 0) << output;
+    output = runCommand(quoted(CMAKE_COMMAND) + " --install " + quoted(build) + " --prefix " + quoted(prefix) + " 2>&1",
+                        &status);
+    ASSERT_EQ(status, 0) << output;
+
+    for (const auto& file : installedFiles("data"))
+        EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
+
+    if (haveTool("appstreamcli")) {
+        output = runCommand("appstreamcli validate-tree --no-net " + quoted(prefix) + " 2>&1", &status);
+        EXPECT_EQ(status, 0) << output;
+    }
+    if (haveTool("desktop-file-validate")) {
+        output = runCommand("desktop-file-validate " + quoted(prefix / "data/applications/tovalin-diagram.desktop") + " 2>&1",
+                            &status);
+        EXPECT_EQ(status, 0) << output;
+        EXPECT_EQ(output, "");
+    }
+
+    if (XSession::available()) {
+        // The icon theme reads the tree's icons when the desktop's data folders include the tree's
+        // (and the system's, which describe the theme); with no icon theme at all the program falls
+        // back to its own copy of the largest icon. The user's own data folder is an empty one, so
+        // an icon installed there, or by the package under /usr, cannot stand in.
+        const fs::path emptyData = root / "empty-data";
+        fs::create_directories(emptyData);
+        for (const auto& source : {IconSource{"icon_theme", true}, IconSource{"resource_file", false}}) {
+            SCOPED_TRACE(source.name);
+            const std::string dataFolders
+                = source.themeHasIcon ? (prefix / "data").string() + ":/usr/share" : emptyData.string();
+            const auto shown = showProgram(prefix / "bin/tovalin-diagram",
+                                           {"XDG_DATA_HOME=" + emptyData.string(), "XDG_DATA_DIRS=" + dataFolders});
+            ASSERT_TRUE(shown.mainWindow) << shown.errors;
+            EXPECT_TRUE(shown.aboutWindow) << shown.errors;
+            EXPECT_TRUE(shown.aboutPicture) << "the About picture is missing";
+            if (source.themeHasIcon)
+                EXPECT_GT(shown.iconSizes.size(), 1u) << "the theme's icon comes in several sizes";
+            else
+                EXPECT_EQ(shown.iconSizes, std::vector<std::string>{"256x256"});
+        }
+    }
+    fs::remove_all(root);
 }
 
 } // namespace

@@ -56,12 +56,12 @@ TEST(DesktopEntry, StartsTheInstalledProgramWithItsIcon)
 
 TEST(AppStreamData, PassesTheValidatorAndLaunchesTheDesktopEntry)
 {
-    const auto metainfo = readFile(kResources / "tovalin-diagram.metainfo.xml");
+    const auto metainfo = readFile(kResources / "example.tovalin.diagram.metainfo.xml");
     EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">tovalin-diagram.desktop</launchable>"), std::string::npos);
     if (!haveTool("appstreamcli"))
         GTEST_SKIP() << "appstreamcli is not installed";
     int status = 0;
-    const auto output = runCommand("appstreamcli validate --no-net " + quoted(kResources / "tovalin-diagram.metainfo.xml") + " 2>&1", &status);
+    const auto output = runCommand("appstreamcli validate --no-net " + quoted(kResources / "example.tovalin.diagram.metainfo.xml") + " 2>&1", &status);
     EXPECT_EQ(status, 0) << output;
 }
 

@@ -59,9 +59,10 @@ namespace runtime {
 
 // Starts the toolkit, handing it only the program's name: no argument changes behaviour.
 void Start(int argc, char** argv);
-// Names the program's desktop file to the desktop, and gives the windows the icon
-// "tovalin-diagram.png" from the resource folders when it is there. After Start.
-void SetDesktopIdentity(const std::string& desktopFileName);
+// Names the program's desktop file (without ".desktop") to the desktop, and gives the windows the
+// icon theme's icon of that name, or else the file iconName + ".png" from the resource folders
+// when it is there. After Start and SetResourceFolders.
+void SetDesktopIdentity(const std::string& desktopFileName, const std::string& iconName);
 // Adds a static initialiser; Initialise runs them in order. An exception one of them raises
 // stops the rest and stays pending for the main routine.
 void AddInitialiser(std::function<void()> initialiser);

@@ -26,9 +26,11 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// Where the application's resources are looked for, in order: the folder "resources" beside the
-// executable (the build tree), then the installed data folder share/tovalin-diagram beside the
-// executable's bin folder. Never the working folder.
+// Tells where the application's resources lie, in the order they are searched. A relative folder
+// is taken from the executable's folder, so an installed tree works wherever it is moved; an
+// absolute folder is taken as it is. Replaces the folders given before; none at start.
+void SetResourceFolders(std::vector<std::filesystem::path> folders);
+// The folders the resources are looked for in, in order, each resolved; never the working folder.
 std::vector<std::filesystem::path> resourceFolders();
 
 } // namespace fw

@@ -8,7 +8,6 @@
 #include <framework/testing/url_handler.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -66,8 +65,5 @@ std::int64_t paintCount(const Canvas& canvas);
 // How many times code has asked the control, or the whole window, to repaint with Refresh.
 std::int64_t refreshCount(const RectControl& control);
 std::int64_t refreshCount(const Window& window);
-
-// Points the resource look-up at a folder for this process; empty restores the default.
-void setResourceFolder(const std::filesystem::path& folder);
 
 } // namespace fw::testing

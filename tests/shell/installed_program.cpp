@@ -1,0 +1,87 @@
+// An installed program under Xvfb: its window, its icon and its About picture.
+#include "installed_program.h"
+
+#include "child_process.h"
+#include "x_session.h"
+
+#include <regex>
+#include <cstdlib>
+#include <thread>
+
+namespace shell_tests {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// _NET_WM_ICON is a list of images, each its width and height followed by its pixels.
+std::vector<std::string> iconSizes(const XSession& session, const std::string& windowId)
+{
+    const auto text = runCommand("DISPLAY=" + session.display() + " xprop -id " + windowId
+                                 + " -f _NET_WM_ICON 32c _NET_WM_ICON 2>&1");
+    const auto values = text.find('=');
+    if (values == std::string::npos)
+        return {};
+    std::vector<unsigned long long> numbers;
+    const std::regex number(R"(\d+)");
+    for (auto it = std::sregex_iterator(text.begin() + static_cast<std::ptrdiff_t>(values), text.end(), number);
+         it != std::sregex_iterator(); ++it)
+        numbers.push_back(std::stoull(it->str()));
+    std::vector<std::string> sizes;
+    for (std::size_t at = 0; at + 1 < numbers.size(); at += 2 + numbers[at] * numbers[at + 1])
+        sizes.push_back(std::to_string(numbers[at]) + "x" + std::to_string(numbers[at + 1]));
+    return sizes;
+}
+
+// The picture lies at 304, 36 below the menu bar, 194 by 251: a square well inside it holds one
+// colour, the window's background, unless the picture is drawn there.
+bool showsAboutPicture(const XSession& session, const std::string& windowId)
+{
+    const auto colours = runCommand("DISPLAY=" + session.display() + " import -window " + windowId
+                                    + " png:- | convert png:- -crop 150x150+326+100 +repage -format %k info: 2>&1");
+    return std::atoi(colours.c_str()) > 1;
+}
+
+} // namespace
+
+std::vector<std::string> installedFiles(const std::string& dataFolder)
+{
+    std::vector<std::string> files = {
+        "bin/tovalin-diagram",
+        dataFolder + "/tovalin-diagram/Vumo2020.jpg",
+        dataFolder + "/tovalin-diagram/tovalin-diagram.png",
+        dataFolder + "/applications/tovalin-diagram.desktop",
+        dataFolder + "/metainfo/example.tovalin.diagram.metainfo.xml",
+    };
+    for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
+        files.push_back(dataFolder + "/icons/hicolor/" + size + "/apps/tovalin-diagram.png");
+    return files;
+}
+
+ShownProgram showProgram(const std::filesystem::path& program, const std::vector<std::string>& environment)
+{
+    XSession session;
+    auto fullEnvironment = session.environment();
+    fullEnvironment.insert(fullEnvironment.end(), environment.begin(), environment.end());
+    ChildProcess child(program.string(), {}, fullEnvironment);
+
+    ShownProgram shown;
+    const auto main = session.waitForWindow("Tovalin Diagram", 30s);
+    shown.mainWindow = main.has_value();
+    if (main) {
+        shown.iconSizes = iconSizes(session, *main);
+        session.keys(*main, "alt+f"); // "About ..." is the File menu's first item
+        std::this_thread::sleep_for(500ms);
+        session.keys(*main, "Return");
+        const auto about = session.waitForWindow("about Tovalin", 20s);
+        shown.aboutWindow = about.has_value();
+        if (about) {
+            std::this_thread::sleep_for(500ms); // its first paint
+            shown.aboutPicture = showsAboutPicture(session, *about);
+        }
+    }
+    shown.errors = child.peekErrors();
+    return shown;
+}
+
+} // namespace shell_tests

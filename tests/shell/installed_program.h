@@ -1,0 +1,28 @@
+// What the tests of an installed tree ask of it: where each file lies, and what the program shows
+// when it is started from there.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace shell_tests {
+
+// The files an install puts under its prefix, relative to it, for the data folder it was
+// configured with.
+std::vector<std::string> installedFiles(const std::string& dataFolder);
+
+struct ShownProgram {
+    bool mainWindow = false;
+    // The sizes of the main window's icon as the desktop reads them, "WxH" each.
+    std::vector<std::string> iconSizes;
+    bool aboutWindow = false;
+    bool aboutPicture = false; // the About window's picture area shows more than the background
+    std::string errors;        // what the program wrote to standard error
+};
+
+// Starts the program on a private X server with the extra environment entries ("NAME=value"),
+// opens the About window from the File menu and reports what the program showed.
+ShownProgram showProgram(const std::filesystem::path& program, const std::vector<std::string>& environment);
+
+} // namespace shell_tests

@@ -1,0 +1,100 @@
+// The Debian package made from the build tree: its files, its control data, and the program in it.
+#include "child_process.h"
+#include "installed_program.h"
+#include "x_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace shell_tests {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// Makes the package with cpack into a folder of its own and unpacks it there, as dpkg would
+// install it under /.
+class DebianPackage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!haveTool("dpkg-deb") || !haveTool("dpkg-shlibdeps"))
+            GTEST_SKIP() << "dpkg-deb or dpkg-shlibdeps (dpkg-dev) is not installed";
+        root_ = fs::temp_directory_path() / ("tovalin-package-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        int status = 0;
+        const auto output = runCommand(quoted(CPACK_COMMAND) + " -G DEB --config "
+                                       + quoted(fs::path(TOVALIN_BUILD_DIR) / "CPackConfig.cmake") + " -B "
+                                       + quoted(root_ / "out") + " 2>&1", &status);
+        ASSERT_EQ(status, 0) << output;
+        for (const auto& entry : fs::directory_iterator(root_ / "out"))
+            if (entry.path().extension() == ".deb")
+                package_ = entry.path();
+        ASSERT_EQ(package_.filename().string().rfind("tovalin-diagram_1.0.0_", 0), 0u) << output;
+        unpacked_ = root_ / "unpacked";
+        const auto errors = runCommand("dpkg-deb -x " + quoted(package_) + " " + quoted(unpacked_) + " 2>&1", &status);
+        ASSERT_EQ(status, 0) << errors;
+    }
+    void TearDown() override
+    {
+        if (!root_.empty())
+            fs::remove_all(root_);
+    }
+
+    std::string field(const std::string& name) const
+    {
+        auto value = runCommand("dpkg-deb -f " + quoted(package_) + " " + name + " 2>&1");
+        while (!value.empty() && value.back() == '\n')
+            value.pop_back();
+        return value;
+    }
+
+    fs::path root_, package_, unpacked_;
+};
+
+TEST_F(DebianPackage, HoldsEveryFileInItsPlaceUnderUsrAndNothingElse)
+{
+    const auto files = installedFiles("share");
+    for (const auto& file : files)
+        EXPECT_TRUE(fs::is_regular_file(unpacked_ / "usr" / file)) << file;
+    std::size_t regularFiles = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(unpacked_))
+        regularFiles += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(regularFiles, files.size());
+    EXPECT_NE(fs::status(unpacked_ / "usr/bin/tovalin-diagram").permissions() & fs::perms::others_exec, fs::perms::none);
+}
+
+TEST_F(DebianPackage, ControlDataNamesThePackageAndTheLibrariesItNeeds)
+{
+    EXPECT_EQ(field("Package"), "tovalin-diagram");
+    EXPECT_EQ(field("Version"), "1.0.0");
+    EXPECT_EQ(field("Section"), "science");
+    EXPECT_NE(field("Maintainer"), "");
+    const auto depends = ", " + field("Depends") + ",";
+    for (const std::string dependency :
+         {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libqt6printsupport6", "libstdc++6", "libc6"})
+        EXPECT_NE(depends.find(", " + dependency + " "), std::string::npos) << dependency << " missing from: " << depends;
+}
+
+TEST_F(DebianPackage, UnpackedProgramShowsItsWindowIconAndAboutPicture)
+{
+    if (!XSession::available())
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    const auto shown = showProgram(unpacked_ / "usr/bin/tovalin-diagram", {});
+    ASSERT_TRUE(shown.mainWindow) << shown.errors;
+    EXPECT_FALSE(shown.iconSizes.empty());
+    EXPECT_TRUE(shown.aboutWindow) << shown.errors;
+    EXPECT_TRUE(shown.aboutPicture) << "the About picture is missing";
+}
+
+} // namespace
+} // namespace shell_tests
