@@ -2,6 +2,7 @@
 // and the registry of open windows.
 #include <framework/window.h>
 
+#include "edit_command.h"
 #include "menu_bar_builder.h"
 #include "qt_convert.h"
 #include "refresh_count.h"
@@ -405,8 +406,11 @@ void ChooseMenuItem(Window& window, std::string_view itemName)
         auto handler = found->second; // the handler may register others while it runs
         handled = handler();
     }
-    if (!handled)
-        item->defaultAction();
+    if (handled)
+        return;
+    if (QLineEdit* field = editTarget(window))
+        edit(item->editCommand(), *field);
+    item->defaultAction();
 }
 
 } // namespace fw
