@@ -88,10 +88,17 @@ int keyOf(char32_t ch)
     return Qt::Key_unknown;
 }
 
+// A click into a window brings it to the front before the click itself takes effect.
+void activate(QWidget& top)
+{
+    top.activateWindow();
+    processEvents();
+}
+
 // The item's action on the window's menu bar, and the menu that holds it.
 std::pair<QAction*, QMenu*> menuAction(const Window& window, std::string_view itemName)
 {
-    const QWidget* top = window.widget();
+    QWidget* top = window.widget();
     const QMenuBar* bar = top ? top->findChild<QMenuBar*>() : nullptr;
     if (!bar)
         throw NilObjectException("the window shows no menu bar");
@@ -99,6 +106,7 @@ std::pair<QAction*, QMenu*> menuAction(const Window& window, std::string_view it
     auto* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
     if (!menu)
         throw NilObjectException("the menu bar has no item named \"" + std::string(itemName) + "\"");
+    activate(*top);
     return {action, menu};
 }
 
@@ -178,8 +186,10 @@ void click(RectControl& control)
 void giveFocus(RectControl& control)
 {
     QWidget& widget = widgetOf(control);
-    if (reachable(widget) && widget.isEnabled())
-        widget.setFocus(Qt::MouseFocusReason);
+    if (!reachable(widget) || !widget.isEnabled())
+        return;
+    activate(*widget.window());
+    widget.setFocus(Qt::MouseFocusReason);
 }
 
 void typeText(TextField& field, std::string_view text)
