@@ -220,8 +220,21 @@ void pasteText(TextField& field, std::string_view text)
     QWidget& widget = widgetOf(field);
     if (!reachable(widget))
         return;
-    QGuiApplication::clipboard()->setText(toQString(text));
+    setClipboardText(text);
     sendKey(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+void setClipboardText(std::string_view text)
+{
+    if (text.empty())
+        QGuiApplication::clipboard()->clear();
+    else
+        QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+std::string clipboardText()
+{
+    return fromQString(QGuiApplication::clipboard()->text());
 }
 
 void dragSlider(Slider& slider, std::int64_t value)

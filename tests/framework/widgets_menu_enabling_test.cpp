@@ -4,7 +4,6 @@
 #include <framework/application.h>
 #include <framework/menu.h>
 
-#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -72,7 +71,7 @@ protected:
         application->setMenuBar(bar);
         fw::RegisterApplication(application);
         fw::clearQuitRequest();
-        QGuiApplication::clipboard()->clear();
+        fw::testing::setClipboardText("");
 
         window = build([this](FakeWindow& w) {
             w.hooks[fw::WindowEvent::Layout] = [&w] { fw::SetProperties(w, kWindowWithBar); };
@@ -97,7 +96,7 @@ protected:
         WidgetsTest::TearDown();
         fw::RegisterApplication(nullptr);
         fw::clearQuitRequest();
-        QGuiApplication::clipboard()->clear();
+        fw::testing::setClipboardText("");
     }
 
     static QLineEdit& lineOf(const fw::TextField& f) { return *static_cast<QLineEdit*>(f.widget()); }
@@ -185,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {false, true, true, false, true, true}},
         EditStateCase{"field_without_selection_text_on_clipboard",
                       [](auto& t) {
-                          QGuiApplication::clipboard()->setText("0.5");
+                          fw::testing::setClipboardText("0.5");
                           fw::testing::giveFocus(static_cast<E&>(t).fieldOf("Field"));
                       },
                       {false, false, false, true, false, true}},
@@ -197,21 +196,21 @@ INSTANTIATE_TEST_SUITE_P(
                       {true, false, false, false, false, true}},
         EditStateCase{"empty_field_text_on_clipboard",
                       [](auto& t) {
-                          QGuiApplication::clipboard()->setText("0.5");
+                          fw::testing::setClipboardText("0.5");
                           fw::testing::giveFocus(static_cast<E&>(t).fieldOf("Field"));
                           fw::testing::clearText(static_cast<E&>(t).fieldOf("Field"));
                       },
                       {true, false, false, true, false, false}},
         EditStateCase{"read_only_field_with_selection_text_on_clipboard",
                       [](auto& t) {
-                          QGuiApplication::clipboard()->setText("0.5");
+                          fw::testing::setClipboardText("0.5");
                           fw::testing::giveFocus(static_cast<E&>(t).fieldOf("Fixed"));
                           static_cast<E&>(t).select("Fixed", 0, 3);
                       },
                       {false, false, true, false, false, true}},
         EditStateCase{"slider_text_on_clipboard",
                       [](auto& t) {
-                          QGuiApplication::clipboard()->setText("0.5");
+                          fw::testing::setClipboardText("0.5");
                           static_cast<E&>(t).select("Field", 0, 2);
                           fw::testing::giveFocus(static_cast<E&>(t).controlOf("Slider"));
                       },
@@ -220,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
         // text cannot go into that field.
         EditStateCase{"field_disabled_after_taking_the_focus",
                       [](auto& t) {
-                          QGuiApplication::clipboard()->setText("0.5");
+                          fw::testing::setClipboardText("0.5");
                           fw::testing::giveFocus(static_cast<E&>(t).fieldOf("Field"));
                           static_cast<E&>(t).select("Field", 0, 2);
                           static_cast<E&>(t).fieldOf("Field").setEnabled(false);
@@ -243,12 +242,12 @@ class EditItemAction : public MenuEnablingTest, public ::testing::WithParamInter
 TEST_P(EditItemAction, ActsOnTheFocusedFieldAsItsKeysDoAndTheFieldReportsTheEdit)
 {
     const EditActionCase& c = GetParam();
-    QGuiApplication::clipboard()->setText(c.clipboardBefore);
+    fw::testing::setClipboardText(c.clipboardBefore);
     fw::testing::giveFocus(*field);
     lineOf(*field).setSelection(c.selectionStart, c.selectionLength);
     fw::testing::chooseFromMenuBar(*window, c.item);
     EXPECT_EQ(field->Value(), c.text);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
+    EXPECT_EQ(fw::testing::clipboardText(), c.clipboard);
     EXPECT_EQ(changes, c.changes);
 }
 
@@ -303,7 +302,7 @@ TEST_F(MenuEnablingTest, AWindowsHandlerForAnEditItemComesFirstAndTurnsTheItemOn
     lineOf(*field).selectAll();
     fw::testing::chooseFromMenuBar(*window, "Copy");
     EXPECT_EQ(handled, 1);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << "the handler answered true: no copy";
+    EXPECT_TRUE(fw::testing::clipboardText().empty()) << "the handler answered true: no copy";
 }
 
 TEST_F(MenuEnablingTest, AShortcutRunsTheItemOnceWhereItIsOnAndNotAtAllWhereItIsOff)
@@ -333,7 +332,7 @@ TEST_F(MenuEnablingTest, TheFieldsOwnKeysTakeTheEditShortcutsSoNothingHappensTwi
 {
     bringToFront(*window);
     fw::testing::giveFocus(*field);
-    QGuiApplication::clipboard()->setText("25");
+    fw::testing::setClipboardText("25");
     lineOf(*field).setSelection(2, 1);
     ASSERT_TRUE(fw::testing::menuItemEnabled(*window, "Paste"));
     QTest::keyClick(&lineOf(*field), Qt::Key_V, Qt::ControlModifier);

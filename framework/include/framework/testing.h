@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace fw {
@@ -46,6 +47,10 @@ void giveFocus(RectControl& control);
 void typeText(TextField& field, std::string_view text);
 void clearText(TextField& field); // select all, delete
 void pasteText(TextField& field, std::string_view text); // replaces the selection
+
+// The system clipboard's text; setting the empty text clears the clipboard.
+void setClipboardText(std::string_view text);
+std::string clipboardText();
 
 // Moves a slider as the user drags its thumb.
 void dragSlider(Slider& slider, std::int64_t value);
