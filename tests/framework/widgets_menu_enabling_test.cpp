@@ -4,6 +4,7 @@
 #include <framework/application.h>
 #include <framework/menu.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -63,9 +64,10 @@ protected:
         file->AddMenu(manual);
         auto edit = item(std::make_shared<fw::MenuItem>(), "EditMenu", "&Edit");
         bar->AddMenu(edit);
+        const std::array<const char*, 6> captions{"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All"};
         const std::array<const char*, 6> shortcuts{"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "", "Ctrl+A"};
         for (std::size_t i = 0; i < kEditCommands.size(); ++i)
-            edit->AddMenu(item(std::make_shared<fw::MenuItem>(), kEditItems[i], kEditItems[i], shortcuts[i],
+            edit->AddMenu(item(std::make_shared<fw::MenuItem>(), kEditItems[i], captions[i], shortcuts[i],
                                kEditCommands[i]));
         auto application = std::make_shared<fw::Application>();
         application->setMenuBar(bar);
@@ -342,6 +344,19 @@ TEST_F(MenuEnablingTest, TheFieldsOwnKeysTakeTheEditShortcutsSoNothingHappensTwi
     QTest::keyClick(&lineOf(*field), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field->Value(), "0.6") << "one undo step back, not two";
     EXPECT_EQ(changes, (std::vector<std::string>{"0.25", "0.6"}));
+}
+
+TEST_F(MenuEnablingTest, TheEditMenuOpenedFromTheKeyboardActsOnTheSelectionItWasOpenedOver)
+{
+    bringToFront(*window);
+    fw::testing::giveFocus(*field);
+    lineOf(*field).setSelection(0, 2);
+    QTest::keyClick(window->widget(), Qt::Key_E, Qt::AltModifier); // the menu bar takes the focus
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr) << "Alt+E opened the Edit menu";
+    QTest::keyClick(menu, Qt::Key_C); // the access key of "&Copy"
+    EXPECT_EQ(fw::testing::clipboardText(), "0.");
+    EXPECT_EQ(lineOf(*field).selectedText().toStdString(), "0.");
 }
 
 } // namespace

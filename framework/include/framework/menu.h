@@ -28,9 +28,9 @@ public:
     void setName(std::string name) { name_ = std::move(name); }
     const std::string& Value() const { return caption_; }
     void setValue(std::string caption) { caption_ = std::move(caption); }
-    // An automatically enabled item is on only while choosing it can act in the window in front:
+    // An automatically enabled command is on only while choosing it can act in the window in front:
     // the window handles it, its class brings an action, or its editing command can act on the
-    // focused text field. Any other item is always on.
+    // focused text field. Any other command, and every menu, is always on.
     bool AutoEnabled() const { return autoEnabled_; }
     void setAutoEnabled(bool on) { autoEnabled_ = on; }
     bool Visible() const { return visible_; }
