@@ -1,6 +1,8 @@
-// Menus, commands and separators of the menu tree as toolkit menus and actions.
+// Menus, commands and separators of the menu tree as toolkit menus and actions, enabled for the
+// window that shows them.
 #include "menu_bar_builder.h"
 
+#include "menu_enabling.h"
 #include "qt_convert.h"
 
 #include <framework/application.h>
@@ -8,26 +10,74 @@
 #include <framework/window.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
 namespace {
 
-void addItems(Window& window, QMenu& menu, const MenuItem& parent);
+// Keeps the bar's command actions enabled as automatic enabling says for its window. The state
+// is worked out at the two moments a user can reach an item: when a menu is about to open, and
+// when a key is pressed in the window, before the toolkit matches it against the shortcuts (a
+// disabled action's shortcut does not fire). Nothing is tracked between those moments, so no
+// change of focus, selection, text or clipboard can leave an item in a stale state.
+class MenuEnabler final : public QObject {
+public:
+    MenuEnabler(Window& window, QMenuBar& bar) : QObject(&bar), window_(window), bar_(bar)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    void add(QAction* action, std::shared_ptr<const MenuItem> item) { commands_.emplace_back(action, std::move(item)); }
+
+    void update(const QMenu* only = nullptr)
+    {
+        runtime::callHandler([this, only] {
+            for (const auto& [action, item] : commands_)
+                if (!only || action->parent() == only)
+                    action->setEnabled(menuItemEnabled(window_, *item));
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The toolkit offers every key press to the focused widget as a shortcut override first.
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* widget = qobject_cast<const QWidget*>(watched);
+            if (widget && widget->window() == bar_.window())
+                update();
+        }
+        return false;
+    }
+
+private:
+    Window& window_;
+    QMenuBar& bar_;
+    std::vector<std::pair<QAction*, std::shared_ptr<const MenuItem>>> commands_;
+};
+
+void addItems(Window& window, MenuEnabler& enabler, QMenu& menu, const MenuItem& parent);
 
 // Host is QMenuBar or QMenu: both append menus the same way.
 template <class Host>
-void addMenu(Window& window, Host& host, const MenuItem& item)
+void addMenu(Window& window, MenuEnabler& enabler, Host& host, const MenuItem& item)
 {
     QMenu* menu = host.addMenu(toQString(item.Value()));
     menu->menuAction()->setVisible(item.Visible());
-    addItems(window, *menu, item);
+    QObject::connect(menu, &QMenu::aboutToShow, &enabler, [&enabler, menu] { enabler.update(menu); });
+    addItems(window, enabler, *menu, item);
 }
 
-void addItems(Window& window, QMenu& menu, const MenuItem& parent)
+void addItems(Window& window, MenuEnabler& enabler, QMenu& menu, const MenuItem& parent)
 {
     for (const auto& item : parent.children()) {
         if (item->isSeparator()) {
@@ -35,16 +85,18 @@ void addItems(Window& window, QMenu& menu, const MenuItem& parent)
             continue;
         }
         if (!item->children().empty()) {
-            addMenu(window, menu, *item);
+            addMenu(window, enabler, menu, *item);
             continue;
         }
         QAction* action = menu.addAction(toQString(item->Value()));
+        action->setObjectName(toQString(item->Name()));
         action->setVisible(item->Visible());
         if (item->Shortcut() && !item->Shortcut()->empty())
             action->setShortcut(QKeySequence(toQString(*item->Shortcut()), QKeySequence::PortableText));
         QObject::connect(action, &QAction::triggered, action, [&window, name = item->Name()] {
             runtime::callHandler([&] { ChooseMenuItem(window, name); });
         });
+        enabler.add(action, item);
     }
 }
 
@@ -55,9 +107,11 @@ QMenuBar* buildMenuBar(Window& window, const MenuItem& root, QWidget* parent)
     auto* bar = new QMenuBar(parent);
     // Inside the window, so that the content area keeps its size below it on every desktop.
     bar->setNativeMenuBar(false);
+    auto* enabler = new MenuEnabler(window, *bar);
     // The first level holds the menus, even one that has no items yet.
     for (const auto& menu : root.children())
-        addMenu(window, *bar, *menu);
+        addMenu(window, *enabler, *bar, *menu);
+    enabler->update();
     return bar;
 }
 

@@ -6,6 +6,7 @@
 
 #include <framework/application.h>
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -23,9 +24,25 @@ QLineEdit* fieldOf(const RectControl& control)
 // The toolkit's own limit, which 0 ("unlimited") stands for.
 constexpr int kNoLimit = 32767;
 
+// A menu bar entered from the keyboard takes the focus while its menu is open, as a popup menu
+// does; the line edit drops its selection for the one but not for the other. Treated alike, the
+// selection is still there for the Edit menu's commands.
+class LineEdit final : public QLineEdit {
+protected:
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        if (event->reason() != Qt::MenuBarFocusReason) {
+            QLineEdit::focusOutEvent(event);
+            return;
+        }
+        QFocusEvent asPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&asPopup);
+    }
+};
+
 } // namespace
 
-TextField::TextField(Window& window) : RectControl(window, new QLineEdit)
+TextField::TextField(Window& window) : RectControl(window, new LineEdit)
 {
     QLineEdit* field = fieldOf(*this);
     QObject::connect(field, &QLineEdit::textChanged, field, [this](const QString& text) {

@@ -3,6 +3,7 @@
 #include <framework/window.h>
 
 #include "desktop.h"
+#include "edit_command.h"
 #include "menu_bar_builder.h"
 #include "qt_convert.h"
 #include "ui_thread.h"
@@ -438,8 +439,11 @@ void ChooseMenuItem(Window& window, std::string_view itemName)
         auto handler = found->second; // the handler may register others while it runs
         handled = handler();
     }
-    if (!handled)
-        item->defaultAction();
+    if (handled)
+        return;
+    if (QLineEdit* field = editTarget(window))
+        edit(item->editCommand(), *field);
+    item->defaultAction();
 }
 
 } // namespace fw

@@ -18,6 +18,7 @@ struct MenuRow {
     ItemClass itemClass;
     std::string_view caption;
     std::optional<std::string_view> shortcut; // nullopt: not set at all, as on separators
+    fw::EditCommand command = fw::EditCommand::None; // the standard editing command it stands for
 };
 
 constexpr MenuRow kFileMenu{"FileMenu", ItemClass::Plain, "&File", ""};
@@ -31,14 +32,14 @@ constexpr std::array kFileItems{
 
 constexpr MenuRow kEditMenu{"EditMenu", ItemClass::Plain, "&Edit", ""};
 constexpr std::array kEditItems{
-    MenuRow{"EditUndo", ItemClass::Plain, "&Undo", "Ctrl+Z"},
+    MenuRow{"EditUndo", ItemClass::Plain, "&Undo", "Ctrl+Z", fw::EditCommand::Undo},
     MenuRow{"UntitledMenu1", ItemClass::Plain, "-", std::nullopt},
-    MenuRow{"EditCut", ItemClass::Plain, "Cu&t", "Ctrl+X"},
-    MenuRow{"EditCopy", ItemClass::Plain, "&Copy", "Ctrl+C"},
-    MenuRow{"EditPaste", ItemClass::Plain, "&Paste", "Ctrl+V"},
-    MenuRow{"EditClear", ItemClass::Plain, "&Delete", ""},
+    MenuRow{"EditCut", ItemClass::Plain, "Cu&t", "Ctrl+X", fw::EditCommand::Cut},
+    MenuRow{"EditCopy", ItemClass::Plain, "&Copy", "Ctrl+C", fw::EditCommand::Copy},
+    MenuRow{"EditPaste", ItemClass::Plain, "&Paste", "Ctrl+V", fw::EditCommand::Paste},
+    MenuRow{"EditClear", ItemClass::Plain, "&Delete", "", fw::EditCommand::Delete},
     MenuRow{"UntitledMenu0", ItemClass::Plain, "-", std::nullopt},
-    MenuRow{"EditSelectAll", ItemClass::Plain, "Select &All", "Ctrl+A"},
+    MenuRow{"EditSelectAll", ItemClass::Plain, "Select &All", "Ctrl+A", fw::EditCommand::SelectAll},
 };
 
 std::shared_ptr<fw::MenuItem> newItem(const MenuRow& row)
@@ -55,6 +56,7 @@ std::shared_ptr<fw::MenuItem> newItem(const MenuRow& row)
     item->setVisible(true);
     if (row.shortcut)
         item->setShortcut(std::string(*row.shortcut));
+    item->setEditCommand(row.command);
     return item;
 }
 

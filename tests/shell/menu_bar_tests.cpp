@@ -18,6 +18,7 @@ struct ExpectedItem {
     const char* className;
     const char* caption;
     std::optional<std::string> shortcut; // nullopt: never set, as on a separator
+    fw::EditCommand command = fw::EditCommand::None; // what the framework does with the item on a text field
 };
 
 // The menu tree as the user sees it, in order; Exit is the File menu's third item.
@@ -29,14 +30,14 @@ const std::vector<ExpectedItem> kFileMenu = {
     {"item 1.5", "FilePrint", "MenuItem", "Print ...", "Ctrl+P"},
 };
 const std::vector<ExpectedItem> kEditMenu = {
-    {"item 2.1", "EditUndo", "MenuItem", "&Undo", "Ctrl+Z"},
+    {"item 2.1", "EditUndo", "MenuItem", "&Undo", "Ctrl+Z", fw::EditCommand::Undo},
     {"item 2.2", "UntitledMenu1", "MenuItem", "-", std::nullopt},
-    {"item 2.3", "EditCut", "MenuItem", "Cu&t", "Ctrl+X"},
-    {"item 2.4", "EditCopy", "MenuItem", "&Copy", "Ctrl+C"},
-    {"item 2.5", "EditPaste", "MenuItem", "&Paste", "Ctrl+V"},
-    {"item 2.6", "EditClear", "MenuItem", "&Delete", ""},
+    {"item 2.3", "EditCut", "MenuItem", "Cu&t", "Ctrl+X", fw::EditCommand::Cut},
+    {"item 2.4", "EditCopy", "MenuItem", "&Copy", "Ctrl+C", fw::EditCommand::Copy},
+    {"item 2.5", "EditPaste", "MenuItem", "&Paste", "Ctrl+V", fw::EditCommand::Paste},
+    {"item 2.6", "EditClear", "MenuItem", "&Delete", "", fw::EditCommand::Delete},
     {"item 2.7", "UntitledMenu0", "MenuItem", "-", std::nullopt},
-    {"item 2.8", "EditSelectAll", "MenuItem", "Select &All", "Ctrl+A"},
+    {"item 2.8", "EditSelectAll", "MenuItem", "Select &All", "Ctrl+A", fw::EditCommand::SelectAll},
 };
 const std::vector<ExpectedItem> kMenus = {
     {"menu 1", "FileMenu", "MenuItem", "&File", ""},
@@ -50,6 +51,7 @@ void expectItem(const fw::MenuItem& item, const ExpectedItem& expected)
     EXPECT_EQ(item.className(), expected.className);
     EXPECT_EQ(item.Value(), expected.caption);
     EXPECT_EQ(item.Shortcut(), expected.shortcut);
+    EXPECT_EQ(item.editCommand(), expected.command);
     EXPECT_TRUE(item.AutoEnabled());
     EXPECT_TRUE(item.Visible());
 }

@@ -9,6 +9,10 @@
 
 namespace fw {
 
+// The standard editing commands an item can stand for. Chosen, such an item acts on the text field
+// that has the focus in the window in front, as the field's own keys do.
+enum class EditCommand { None, Undo, Cut, Copy, Paste, Delete, SelectAll };
+
 // A menu, a command or, with the caption "-", a separator. "&" before a letter of the caption
 // marks its access key; a shortcut is a text such as "Ctrl+P".
 class MenuItem : public std::enable_shared_from_this<MenuItem> {
@@ -24,6 +28,9 @@ public:
     void setName(std::string name) { name_ = std::move(name); }
     const std::string& Value() const { return caption_; }
     void setValue(std::string caption) { caption_ = std::move(caption); }
+    // An automatically enabled command is on only while choosing it can act in the window in front:
+    // the window handles it, its class brings an action, or its editing command can act on the
+    // focused text field. Any other command, and every menu, is always on.
     bool AutoEnabled() const { return autoEnabled_; }
     void setAutoEnabled(bool on) { autoEnabled_ = on; }
     bool Visible() const { return visible_; }
@@ -32,6 +39,8 @@ public:
     const std::optional<std::string>& Shortcut() const { return shortcut_; }
     void setShortcut(std::string shortcut) { shortcut_ = std::move(shortcut); }
     bool isSeparator() const { return caption_ == "-"; }
+    EditCommand editCommand() const { return editCommand_; }
+    void setEditCommand(EditCommand command) { editCommand_ = command; }
 
     // Appends the item as the last child.
     void AddMenu(std::shared_ptr<MenuItem> item);
@@ -41,11 +50,14 @@ public:
 
     // What the item does when chosen and no window handler took it.
     virtual void defaultAction() {}
+    // Whether that action does anything; automatic enabling leaves an item on for it.
+    virtual bool hasDefaultAction() const { return false; }
 
 private:
     std::string name_, caption_;
     bool autoEnabled_ = false, visible_ = true;
     std::optional<std::string> shortcut_;
+    EditCommand editCommand_ = EditCommand::None;
     std::vector<std::shared_ptr<MenuItem>> children_;
 };
 
@@ -60,6 +72,7 @@ class QuitMenuItem : public MenuItem {
 public:
     std::string_view className() const override { return "QuitMenuItem"; }
     void defaultAction() override;
+    bool hasDefaultAction() const override { return true; }
 };
 
 class MenuBar : public MenuItem {

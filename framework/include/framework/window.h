@@ -136,7 +136,8 @@ bool RuntimeIsEventHandled(Window& object, std::string_view className, std::stri
                            bool ownCodeOnly);
 
 // Chooses the menu item of that name as the user would with window in front: runs the window's
-// handler for it and, unless that returned true, the item's default action.
+// handler for it and, unless that returned true, the item's editing command on the window's
+// focused text field and the item's default action.
 void ChooseMenuItem(Window& window, std::string_view itemName);
 
 } // namespace fw

@@ -17,6 +17,8 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
@@ -24,6 +26,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <utility>
 
 namespace fw::testing {
 
@@ -81,6 +85,38 @@ int keyOf(char32_t ch)
     if (ch >= 0x20 && ch < 0x7F)
         return static_cast<int>(ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch);
     return Qt::Key_unknown;
+}
+
+// A click into a window brings it to the front before the click itself takes effect.
+void activate(QWidget& top)
+{
+    top.activateWindow();
+    processEvents();
+}
+
+// The item's action on the window's menu bar, and the menu that holds it.
+std::pair<QAction*, QMenu*> menuAction(const Window& window, std::string_view itemName)
+{
+    QWidget* top = window.widget();
+    const QMenuBar* bar = top ? top->findChild<QMenuBar*>() : nullptr;
+    if (!bar)
+        throw NilObjectException("the window shows no menu bar");
+    auto* action = bar->findChild<QAction*>(toQString(itemName));
+    auto* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
+    if (!menu)
+        throw NilObjectException("the menu bar has no item named \"" + std::string(itemName) + "\"");
+    activate(*top);
+    return {action, menu};
+}
+
+// Opens the menu as the user does, which settles its items' states, and closes it again.
+bool enabledInOpenedMenu(QAction& action, QMenu& menu)
+{
+    menu.popup(QPoint(0, 0));
+    const bool enabled = action.isEnabled();
+    menu.hide();
+    processEvents();
+    return enabled;
 }
 
 } // namespace
@@ -146,6 +182,15 @@ void click(RectControl& control)
     mouseRelease(control, at.x(), at.y());
 }
 
+void giveFocus(RectControl& control)
+{
+    QWidget& widget = widgetOf(control);
+    if (!reachable(widget) || !widget.isEnabled())
+        return;
+    activate(*widget.window());
+    widget.setFocus(Qt::MouseFocusReason);
+}
+
 void typeText(TextField& field, std::string_view text)
 {
     QWidget& widget = widgetOf(field);
@@ -174,7 +219,7 @@ void pasteText(TextField& field, std::string_view text)
     QWidget& widget = widgetOf(field);
     if (!reachable(widget))
         return;
-    QGuiApplication::clipboard()->setText(toQString(text));
+    setClipboardText(text);
     sendKey(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
@@ -201,6 +246,19 @@ std::string focusedControlName(const Window& window)
     return {};
 }
 
+void setClipboardText(std::string_view text)
+{
+    if (text.empty())
+        QGuiApplication::clipboard()->clear();
+    else
+        QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+std::string clipboardText()
+{
+    return fromQString(QGuiApplication::clipboard()->text());
+}
+
 void dragSlider(Slider& slider, std::int64_t value)
 {
     auto* widget = static_cast<QSlider*>(&widgetOf(slider));
@@ -211,6 +269,19 @@ void dragSlider(Slider& slider, std::int64_t value)
     widget->setSliderDown(true);
     widget->setSliderPosition(position);
     widget->setSliderDown(false);
+}
+
+bool menuItemEnabled(Window& window, std::string_view itemName)
+{
+    auto [action, menu] = menuAction(window, itemName);
+    return enabledInOpenedMenu(*action, *menu);
+}
+
+void chooseFromMenuBar(Window& window, std::string_view itemName)
+{
+    auto [action, menu] = menuAction(window, itemName);
+    if (enabledInOpenedMenu(*action, *menu))
+        action->trigger();
 }
 
 std::unique_ptr<Image> renderWindow(Window& window)

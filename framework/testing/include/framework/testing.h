@@ -42,6 +42,10 @@ void mouseLeave(RectControl& control);
 // Press and release at the centre; on a check box or radio button, on its box.
 void click(RectControl& control);
 
+// Gives the control the keyboard focus, as clicking into it does; a disabled or hidden control
+// takes none.
+void giveFocus(RectControl& control);
+
 // Keyboard input into a text field, one key at a time, as typed; '\b' is the backspace key.
 void typeText(TextField& field, std::string_view text);
 void clearText(TextField& field); // select all, delete
@@ -51,9 +55,18 @@ void pasteText(TextField& field, std::string_view text); // replaces the selecti
 void pressTab(Window& window, bool backwards = false);
 // The name of the window's control that has the keyboard focus; empty when none has it.
 std::string focusedControlName(const Window& window);
+// The system clipboard's text; setting the empty text clears the clipboard.
+void setClipboardText(std::string_view text);
+std::string clipboardText();
 
 // Moves a slider as the user drags its thumb.
 void dragSlider(Slider& slider, std::int64_t value);
+
+// Opens the menu that holds the named item on the window's own menu bar, as the user does, and
+// says whether the item is enabled there. NilObjectException when the bar has no such item.
+bool menuItemEnabled(Window& window, std::string_view itemName);
+// Opens that menu and clicks the item; a disabled item does nothing.
+void chooseFromMenuBar(Window& window, std::string_view itemName);
 
 // Paints the window now (every pending repaint), and returns how its content area below the menu
 // bar looks, in window coordinates.
