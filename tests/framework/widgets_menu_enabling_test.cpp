@@ -78,9 +78,9 @@ protected:
         window = build([this](FakeWindow& w) {
             w.hooks[fw::WindowEvent::Layout] = [&w] { fw::SetProperties(w, kWindowWithBar); };
             w.hooks[fw::WindowEvent::CreateControls] = [&w] {
-                addControl<fw::TextField>(w, "Field", kField);
-                addControl<fw::TextField>(w, "Fixed", kFixed);
-                addControl<fw::Slider>(w, "Slider", kSlider);
+                w.createControl<fw::TextField>("Field", kField);
+                w.createControl<fw::TextField>("Fixed", kFixed);
+                w.createControl<fw::Slider>("Slider", kSlider);
             };
             w.hooks[fw::WindowEvent::AddMenuHandlers] = [&w, this] {
                 w.AddMenuHandler("FilePrint", [this] {
