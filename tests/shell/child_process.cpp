@@ -132,6 +132,20 @@ std::string ChildProcess::peekErrors() const
     return readAll(errFile_);
 }
 
+std::string shellQuoted(const std::filesystem::path& path)
+{
+    // In single quotes nothing is special but the quote itself, which closes, is escaped and reopens.
+    std::string word(1, '\'');
+    for (const char c : path.string()) {
+        if (c == '\'')
+            word += "'\\''";
+        else
+            word += c;
+    }
+    word += '\'';
+    return word;
+}
+
 std::string runCommand(const std::string& commandLine, int* status)
 {
     std::string output;

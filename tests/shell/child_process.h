@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ private:
     std::string outFile_, errFile_;
 };
 
+// The path as one word of a shell command line, whatever characters it holds.
+std::string shellQuoted(const std::filesystem::path& path);
 // Runs a command line through the shell and returns its standard output; status in *status.
 std::string runCommand(const std::string& commandLine, int* status = nullptr);
 // Whether a program of that name is on the PATH.

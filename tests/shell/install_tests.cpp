@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path)
-{
-    return "'" + path.string() + "'";
-}
-
 fs::path freshFolder(const std::string& stem)
 {
     const fs::path folder = fs::temp_directory_path() / (stem + "-" + std::to_string(::getpid()));
@@ -34,8 +29,8 @@ TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlaces)
 {
     const fs::path prefix = freshFolder("tovalin-install");
     int status = 0;
-    const auto output = runCommand(quoted(CMAKE_COMMAND) + " --install " + quoted(TOVALIN_BUILD_DIR) + " --prefix "
-                                   + quoted(prefix) + " 2>&1", &status);
+    const auto output = runCommand(shellQuoted(CMAKE_COMMAND) + " --install " + shellQuoted(TOVALIN_BUILD_DIR) + " --prefix "
+                                   + shellQuoted(prefix) + " 2>&1", &status);
     ASSERT_EQ(status, 0) << output;
 
     for (const auto& file : installedFiles("share"))
@@ -56,15 +51,15 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
     const fs::path root = freshFolder("tovalin-data-folder");
     const fs::path build = root / "build", prefix = root / "prefix";
     int status = 0;
-    auto output = runCommand(quoted(CMAKE_COMMAND) + " -S " + quoted(TOVALIN_SOURCE_DIR) + " -B " + quoted(build)
-                             + " -G " + quoted(CMAKE_GENERATOR) + " -DCMAKE_CXX_COMPILER=" + quoted(CMAKE_CXX_COMPILER)
+    auto output = runCommand(shellQuoted(CMAKE_COMMAND) + " -S " + shellQuoted(TOVALIN_SOURCE_DIR) + " -B " + shellQuoted(build)
+                             + " -G " + shellQuoted(CMAKE_GENERATOR) + " -DCMAKE_CXX_COMPILER=" + shellQuoted(CMAKE_CXX_COMPILER)
                              + " -DCMAKE_BUILD_TYPE=Debug -DCMAKE_INSTALL_DATADIR=data -DBUILD_TESTING=OFF"
                                " -DTOVALIN_BENCHMARKS=OFF 2>&1",
                              &status);
     ASSERT_EQ(status, 0) << output;
-    output = runCommand(quoted(CMAKE_COMMAND) + " --build " + quoted(build) + " --target tovalin-diagram 2>&1", &status);
+    output = runCommand(shellQuoted(CMAKE_COMMAND) + " --build " + shellQuoted(build) + " --target tovalin-diagram 2>&1", &status);
     ASSERT_EQ(status, 0) << output;
-    output = runCommand(quoted(CMAKE_COMMAND) + " --install " + quoted(build) + " --prefix " + quoted(prefix) + " 2>&1",
+    output = runCommand(shellQuoted(CMAKE_COMMAND) + " --install " + shellQuoted(build) + " --prefix " + shellQuoted(prefix) + " 2>&1",
                         &status);
     ASSERT_EQ(status, 0) << output;
 
@@ -72,11 +67,11 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
 
     if (haveTool("appstreamcli")) {
-        output = runCommand("appstreamcli validate-tree --no-net " + quoted(prefix) + " 2>&1", &status);
+        output = runCommand("appstreamcli validate-tree --no-net " + shellQuoted(prefix) + " 2>&1", &status);
         EXPECT_EQ(status, 0) << output;
     }
     if (haveTool("desktop-file-validate")) {
-        output = runCommand("desktop-file-validate " + quoted(prefix / "data/applications/tovalin-diagram.desktop") + " 2>&1",
+        output = runCommand("desktop-file-validate " + shellQuoted(prefix / "data/applications/tovalin-diagram.desktop") + " 2>&1",
                             &status);
         EXPECT_EQ(status, 0) << output;
         EXPECT_EQ(output, "");

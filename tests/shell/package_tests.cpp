@@ -16,11 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path)
-{
-    return "'" + path.string() + "'";
-}
-
 // Makes the package with cpack into a folder of its own and unpacks it there, as dpkg would
 // install it under /.
 class DebianPackage : public ::testing::Test {
@@ -32,16 +27,16 @@ protected:
         root_ = fs::temp_directory_path() / ("tovalin-package-" + std::to_string(::getpid()));
         fs::remove_all(root_);
         int status = 0;
-        const auto output = runCommand(quoted(CPACK_COMMAND) + " -G DEB --config "
-                                       + quoted(fs::path(TOVALIN_BUILD_DIR) / "CPackConfig.cmake") + " -B "
-                                       + quoted(root_ / "out") + " 2>&1", &status);
+        const auto output = runCommand(shellQuoted(CPACK_COMMAND) + " -G DEB --config "
+                                       + shellQuoted(fs::path(TOVALIN_BUILD_DIR) / "CPackConfig.cmake") + " -B "
+                                       + shellQuoted(root_ / "out") + " 2>&1", &status);
         ASSERT_EQ(status, 0) << output;
         for (const auto& entry : fs::directory_iterator(root_ / "out"))
             if (entry.path().extension() == ".deb")
                 package_ = entry.path();
         ASSERT_EQ(package_.filename().string().rfind("tovalin-diagram_1.0.0_", 0), 0u) << output;
         unpacked_ = root_ / "unpacked";
-        const auto errors = runCommand("dpkg-deb -x " + quoted(package_) + " " + quoted(unpacked_) + " 2>&1", &status);
+        const auto errors = runCommand("dpkg-deb -x " + shellQuoted(package_) + " " + shellQuoted(unpacked_) + " 2>&1", &status);
         ASSERT_EQ(status, 0) << errors;
     }
     void TearDown() override
@@ -52,7 +47,7 @@ protected:
 
     std::string field(const std::string& name) const
     {
-        auto value = runCommand("dpkg-deb -f " + quoted(package_) + " " + name + " 2>&1");
+        auto value = runCommand("dpkg-deb -f " + shellQuoted(package_) + " " + name + " 2>&1");
         while (!value.empty() && value.back() == '\n')
             value.pop_back();
         return value;

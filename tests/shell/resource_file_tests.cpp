@@ -28,19 +28,12 @@ std::string readFile(const fs::path& file)
     return text.str();
 }
 
-std::string quoted(const fs::path& path)
-{
-    // Quotes as chars: GCC 12 at -O3 warns falsely on a string literal + std::string (its
-    // -Wrestrict bug 105329 / 105651).
-    return '\'' + path.string() + '\'';
-}
-
 TEST(DesktopEntry, PassesTheValidator)
 {
     if (!haveTool("desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed";
     int status = 0;
-    const auto output = runCommand("desktop-file-validate " + quoted(kResources / "tovalin-diagram.desktop") + " 2>&1", &status);
+    const auto output = runCommand("desktop-file-validate " + shellQuoted(kResources / "tovalin-diagram.desktop") + " 2>&1", &status);
     EXPECT_EQ(status, 0) << output;
     EXPECT_EQ(output.find("error"), std::string::npos) << output;
     EXPECT_EQ(output.find("warning"), std::string::npos) << output;
@@ -61,7 +54,7 @@ TEST(AppStreamData, PassesTheValidatorAndLaunchesTheDesktopEntry)
     if (!haveTool("appstreamcli"))
         GTEST_SKIP() << "appstreamcli is not installed";
     int status = 0;
-    const auto output = runCommand("appstreamcli validate --no-net " + quoted(kResources / "example.tovalin.diagram.metainfo.xml") + " 2>&1", &status);
+    const auto output = runCommand("appstreamcli validate --no-net " + shellQuoted(kResources / "example.tovalin.diagram.metainfo.xml") + " 2>&1", &status);
     EXPECT_EQ(status, 0) << output;
 }
 
@@ -74,7 +67,7 @@ TEST_P(HicolorIcon, IsASquarePngOfItsSize)
         GTEST_SKIP() << "ImageMagick's identify is not installed";
     const int size = GetParam();
     const auto file = kResources / "icons" / ("tovalin-diagram-" + std::to_string(size) + ".png");
-    const auto output = runCommand("identify -format '%m %wx%h' " + quoted(file) + " 2>&1");
+    const auto output = runCommand("identify -format '%m %wx%h' " + shellQuoted(file) + " 2>&1");
     EXPECT_EQ(output, "PNG " + std::to_string(size) + "x" + std::to_string(size));
 }
 
@@ -134,7 +127,7 @@ TEST(WindowsIcon, IsReadByImageMagick)
 {
     if (!haveTool("identify"))
         GTEST_SKIP() << "ImageMagick's identify is not installed";
-    const auto output = runCommand("identify -format '%wx%h\\n' " + quoted(kResources / "tovalin-diagram.ico") + " 2>&1");
+    const auto output = runCommand("identify -format '%wx%h\\n' " + shellQuoted(kResources / "tovalin-diagram.ico") + " 2>&1");
     std::string expected;
     for (const auto& image : kIcoImages)
         expected += std::to_string(image.size) + "x" + std::to_string(image.size) + "\n";
@@ -150,11 +143,11 @@ protected:
         const auto res = fs::temp_directory_path() / ("tovalin-" + std::to_string(::getpid()) + ".res");
         // The script includes no SDK header, so the host's C preprocessor serves.
         int status = 0;
-        const auto errors = runCommand("cd " + quoted(kResources) + " && x86_64-w64-mingw32-windres --preprocessor=cpp"
-                                       " -i tovalin-diagram.rc -O res -o " + quoted(res) + " 2>&1", &status);
+        const auto errors = runCommand("cd " + shellQuoted(kResources) + " && x86_64-w64-mingw32-windres --preprocessor=cpp"
+                                       " -i tovalin-diagram.rc -O res -o " + shellQuoted(res) + " 2>&1", &status);
         ASSERT_EQ(status, 0) << errors;
         // Decompiled, the resources read back as a script in windres's own spelling.
-        decompiled_ = runCommand("x86_64-w64-mingw32-windres -i " + quoted(res) + " -O rc 2>&1", &status);
+        decompiled_ = runCommand("x86_64-w64-mingw32-windres -i " + shellQuoted(res) + " -O rc 2>&1", &status);
         fs::remove(res);
         ASSERT_EQ(status, 0) << decompiled_;
     }

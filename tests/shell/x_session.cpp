@@ -161,7 +161,7 @@ bool XSession::screenshot(const std::string& pngFile) const
     if (!haveTool("import"))
         return false;
     int status = 0;
-    runCommand("DISPLAY=" + display_ + " import -window root '" + pngFile + "'", &status);
+    runCommand("DISPLAY=" + display_ + " import -window root " + shellQuoted(pngFile), &status);
     return status == 0;
 }
 
