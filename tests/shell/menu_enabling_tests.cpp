@@ -1,5 +1,7 @@
 // The program's menu bar in its two windows: which items are on, and the Edit items on the speed
 // field, chosen as the user chooses them.
+#include "../main_window/main_window_fixture.h"
+
 #include <shell/menu_bar1.h>
 #include <shell/startup.h>
 
@@ -34,35 +36,26 @@ std::array<bool, N> enabled(fw::Window& window, const std::array<const char*, N>
     return states;
 }
 
-class ProgramMenus : public ::testing::Test {
+// The main window's own fixture, with the application object and its menu bar made first, as at
+// start-up, and an empty clipboard.
+class ProgramMenus : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        fw::clearQuitRequest();
         fw::RegisterApplication(nullptr);
-        Globals::resetToStartValues();
         fw::testing::setClipboardText("");
         NewAppInstance();
-        window = Window1();
+        MainWindowTest::SetUp();
     }
     void TearDown() override
     {
-        if (auto about = fw::GetImplicitWindow("Window2.Window2"))
-            about->Close();
-        if (window->isOpen())
-            window->Close();
-        fw::testing::processEvents();
-        window.reset();
+        MainWindowTest::TearDown();
         fw::testing::setClipboardText("");
-        fw::clearQuitRequest();
         fw::RegisterApplication(nullptr);
-        Globals::resetToStartValues();
     }
 
     fw::TextField& speedField() const { return *window->TextField1(); }
     void choose(const char* item) const { fw::testing::chooseFromMenuBar(*window, item); }
-
-    std::shared_ptr<main_window::Window1> window;
 };
 
 TEST_F(ProgramMenus, SelectAllThenTypingReplacesTheSpeed)
