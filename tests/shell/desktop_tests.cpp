@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -55,6 +56,23 @@ protected:
         return id.value_or("");
     }
 
+    // Presses the main window's "About ..." button once the window is settled; the About window's id.
+    std::optional<std::string> openAboutWithButton(const std::string& mainId)
+    {
+        std::this_thread::sleep_for(500ms);
+        clickAboutButton(*session_, mainId);
+        return session_->waitForWindow("about Tovalin", 20s);
+    }
+
+    // Closes the window as its close box does (openbox's binding) and expects the program to end with 0.
+    void expectCloseBoxEndsWithZero(ChildProcess& program, const std::string& windowId)
+    {
+        session_->keys(windowId, "alt+F4");
+        const auto result = program.wait(30s);
+        ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
+        EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+    }
+
     std::unique_ptr<XSession> session_;
 };
 
@@ -72,10 +90,7 @@ TEST_F(DesktopSession, MainWindowHasItsSizeBelowTheMenuBarAndClosingItExitsWithZ
     EXPECT_LT(g.height, kMainContentHeight + 60) << "only the menu bar lies above the content";
     session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-main-window.png");
 
-    session_->keys(id, "alt+F4"); // openbox's binding for the close box
-    const auto result = program->wait(30s);
-    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
-    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+    expectCloseBoxEndsWithZero(*program, id);
 }
 
 TEST_F(DesktopSession, FileAboutOpensTheAboutWindowBesideTheMainWindow)
@@ -103,9 +118,7 @@ TEST_F(DesktopSession, TheAboutButtonBringsTheAboutWindowBackFromMinimisedAndFro
     auto program = startProgram();
     const auto main = mainWindow(*program);
     ASSERT_FALSE(main.empty());
-    std::this_thread::sleep_for(500ms);
-    clickAboutButton(*session_, main);
-    const auto about = session_->waitForWindow("about Tovalin", 20s);
+    const auto about = openAboutWithButton(main);
     ASSERT_TRUE(about.has_value()) << "no window titled \"about Tovalin\" appeared";
 
     session_->minimize(*about);
@@ -130,14 +143,9 @@ TEST_F(DesktopSession, ClosingTheMainWindowWhileTheAboutWindowIsOpenExitsWithZer
     auto program = startProgram();
     const auto main = mainWindow(*program);
     ASSERT_FALSE(main.empty());
-    std::this_thread::sleep_for(500ms);
-    clickAboutButton(*session_, main);
-    ASSERT_TRUE(session_->waitForWindow("about Tovalin", 20s).has_value());
+    ASSERT_TRUE(openAboutWithButton(main).has_value());
 
-    session_->keys(main, "alt+F4"); // openbox's binding for the close box, on the main window
-    const auto result = program->wait(30s);
-    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
-    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+    expectCloseBoxEndsWithZero(*program, main); // the main window's, with the About window open
 }
 
 // In the build tree the resources lie in the folder "resources" beside the program.
