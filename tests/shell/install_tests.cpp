@@ -33,9 +33,10 @@ TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlaces)
                                    + shellQuoted(prefix) + " 2>&1", &status);
     ASSERT_EQ(status, 0) << output;
 
-    for (const auto& file : installedFiles("share"))
+    const auto layout = configuredLayout();
+    for (const auto& file : installedFiles(layout))
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
-    EXPECT_NE(fs::status(prefix / "bin/tovalin-diagram").permissions() & fs::perms::owner_exec, fs::perms::none);
+    EXPECT_NE(fs::status(prefix / layout.binaries / "tovalin-diagram").permissions() & fs::perms::owner_exec, fs::perms::none);
     fs::remove_all(prefix);
 }
 
@@ -45,16 +46,20 @@ struct IconSource {
 };
 
 // A tree configured with the data folder "data" must be built on its own, so one test builds only
-// the program, installs it and checks everything of that tree.
+// the program, installs it and checks everything of that tree. Its other folders are this tree's.
 TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeValidates)
 {
     const fs::path root = freshFolder("tovalin-data-folder");
     const fs::path build = root / "build", prefix = root / "prefix";
+    auto layout = configuredLayout();
+    layout.data = "data";
     int status = 0;
     auto output = runCommand(shellQuoted(CMAKE_COMMAND) + " -S " + shellQuoted(TOVALIN_SOURCE_DIR) + " -B " + shellQuoted(build)
                              + " -G " + shellQuoted(CMAKE_GENERATOR) + " -DCMAKE_CXX_COMPILER=" + shellQuoted(CMAKE_CXX_COMPILER)
-                             + " -DCMAKE_BUILD_TYPE=Debug -DCMAKE_INSTALL_DATADIR=data -DBUILD_TESTING=OFF"
-                               " -DTOVALIN_BENCHMARKS=OFF 2>&1",
+                             + " -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=OFF -DTOVALIN_BENCHMARKS=OFF"
+                             + " -DCMAKE_INSTALL_BINDIR=" + shellQuoted(layout.binaries) + " -DCMAKE_INSTALL_DATADIR=" + shellQuoted(layout.data)
+                             + " -DCMAKE_INSTALL_MANDIR=" + shellQuoted(layout.manual) + " -DCMAKE_INSTALL_DOCDIR=" + shellQuoted(layout.documents)
+                             + " 2>&1",
                              &status);
     ASSERT_EQ(status, 0) << output;
     output = runCommand(shellQuoted(CMAKE_COMMAND) + " --build " + shellQuoted(build) + " --target tovalin-diagram 2>&1", &status);
@@ -63,7 +68,7 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
                         &status);
     ASSERT_EQ(status, 0) << output;
 
-    for (const auto& file : installedFiles("data"))
+    for (const auto& file : installedFiles(layout))
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
 
     if (haveTool("appstreamcli")) {
@@ -71,7 +76,7 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
         EXPECT_EQ(status, 0) << output;
     }
     if (haveTool("desktop-file-validate")) {
-        output = runCommand("desktop-file-validate " + shellQuoted(prefix / "data/applications/tovalin-diagram.desktop") + " 2>&1",
+        output = runCommand("desktop-file-validate " + shellQuoted(prefix / layout.data / "applications/tovalin-diagram.desktop") + " 2>&1",
                             &status);
         EXPECT_EQ(status, 0) << output;
         EXPECT_EQ(output, "");
@@ -87,8 +92,8 @@ TEST(Install, WithAnotherDataFolderTheProgramFindsItsPictureAndIconAndTheTreeVal
         for (const auto& source : {IconSource{"icon_theme", true}, IconSource{"resource_file", false}}) {
             SCOPED_TRACE(source.name);
             const std::string dataFolders
-                = source.themeHasIcon ? (prefix / "data").string() + ":/usr/share" : emptyData.string();
-            const auto shown = showProgram(prefix / "bin/tovalin-diagram",
+                = source.themeHasIcon ? (prefix / layout.data).string() + ":/usr/share" : emptyData.string();
+            const auto shown = showProgram(prefix / layout.binaries / "tovalin-diagram",
                                            {"XDG_DATA_HOME=" + emptyData.string(), "XDG_DATA_DIRS=" + dataFolders});
             ASSERT_TRUE(shown.mainWindow) << shown.errors;
             EXPECT_TRUE(shown.aboutWindow) << shown.errors;

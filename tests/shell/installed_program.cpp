@@ -44,17 +44,26 @@ bool showsAboutPicture(const XSession& session, const std::string& windowId)
 
 } // namespace
 
-std::vector<std::string> installedFiles(const std::string& dataFolder)
+InstallLayout configuredLayout()
 {
+    return {TOVALIN_INSTALL_BINDIR, TOVALIN_INSTALL_DATADIR, TOVALIN_INSTALL_MANDIR, TOVALIN_INSTALL_DOCDIR};
+}
+
+std::vector<std::string> installedFiles(const InstallLayout& layout)
+{
+    const auto& data = layout.data;
     std::vector<std::string> files = {
-        "bin/tovalin-diagram",
-        dataFolder + "/tovalin-diagram/Vumo2020.jpg",
-        dataFolder + "/tovalin-diagram/tovalin-diagram.png",
-        dataFolder + "/applications/tovalin-diagram.desktop",
-        dataFolder + "/metainfo/example.tovalin.diagram.metainfo.xml",
+        layout.binaries + "/tovalin-diagram",
+        data + "/tovalin-diagram/Vumo2020.jpg",
+        data + "/tovalin-diagram/tovalin-diagram.png",
+        data + "/applications/tovalin-diagram.desktop",
+        data + "/metainfo/example.tovalin.diagram.metainfo.xml",
+        layout.manual + "/man1/tovalin-diagram.1.gz",
+        layout.documents + "/copyright",
+        layout.documents + "/changelog.gz",
     };
     for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
-        files.push_back(dataFolder + "/icons/hicolor/" + size + "/apps/tovalin-diagram.png");
+        files.push_back(data + "/icons/hicolor/" + size + "/apps/tovalin-diagram.png");
     return files;
 }
 

@@ -8,9 +8,15 @@
 
 namespace shell_tests {
 
-// The files an install puts under its prefix, relative to it, for the data folder it was
-// configured with.
-std::vector<std::string> installedFiles(const std::string& dataFolder);
+// The folders, relative to the prefix, that a tree was configured to install each kind of file in.
+struct InstallLayout {
+    std::string binaries, data, manual, documents;
+};
+// The layout of the tree these tests were built in.
+InstallLayout configuredLayout();
+
+// The files an install puts under its prefix, relative to it.
+std::vector<std::string> installedFiles(const InstallLayout& layout);
 
 struct ShownProgram {
     bool mainWindow = false;

@@ -56,16 +56,35 @@ protected:
     fs::path root_, package_, unpacked_;
 };
 
+// The package holds what the tree installs, in the tree's layout: the program inside finds its
+// resources by the path from its own folder that the tree was configured with.
 TEST_F(DebianPackage, HoldsEveryFileInItsPlaceUnderUsrAndNothingElse)
 {
-    const auto files = installedFiles("share");
+    const auto layout = configuredLayout();
+    const auto files = installedFiles(layout);
     for (const auto& file : files)
         EXPECT_TRUE(fs::is_regular_file(unpacked_ / "usr" / file)) << file;
     std::size_t regularFiles = 0;
     for (const auto& entry : fs::recursive_directory_iterator(unpacked_))
         regularFiles += entry.is_regular_file() ? 1 : 0;
     EXPECT_EQ(regularFiles, files.size());
-    EXPECT_NE(fs::status(unpacked_ / "usr/bin/tovalin-diagram").permissions() & fs::perms::others_exec, fs::perms::none);
+    EXPECT_NE(fs::status(unpacked_ / "usr" / layout.binaries / "tovalin-diagram").permissions() & fs::perms::others_exec,
+              fs::perms::none);
+}
+
+// Debian's policy places each kind of file in one folder under /usr; a tree configured with other
+// folders makes a package that departs from it by choice, and lintian would say just that.
+TEST_F(DebianPackage, FollowsDebianPolicyWithNeitherErrorsNorWarningsFromLintian)
+{
+    const auto layout = configuredLayout();
+    if (layout.binaries != "bin" || layout.data != "share" || layout.manual != "share/man"
+        || layout.documents != "share/doc/tovalin-diagram")
+        GTEST_SKIP() << "the tree's layout is not Debian's";
+    if (!haveTool("lintian"))
+        GTEST_SKIP() << "lintian is not installed";
+    int status = 0;
+    const auto tags = runCommand("lintian --fail-on error,warning " + shellQuoted(package_) + " 2>/dev/null", &status);
+    EXPECT_EQ(status, 0) << tags;
 }
 
 TEST_F(DebianPackage, ControlDataNamesThePackageAndTheLibrariesItNeeds)
@@ -84,7 +103,7 @@ TEST_F(DebianPackage, UnpackedProgramShowsItsWindowIconAndAboutPicture)
 {
     if (!XSession::available())
         GTEST_SKIP() << "Xvfb or xdotool is not installed";
-    const auto shown = showProgram(unpacked_ / "usr/bin/tovalin-diagram", {});
+    const auto shown = showProgram(unpacked_ / "usr" / configuredLayout().binaries / "tovalin-diagram", {});
     ASSERT_TRUE(shown.mainWindow) << shown.errors;
     EXPECT_FALSE(shown.iconSizes.empty());
     EXPECT_TRUE(shown.aboutWindow) << shown.errors;
