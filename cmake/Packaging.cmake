@@ -12,9 +12,9 @@ relative to each other: set the relative speed and the unit scale, place a rod\n
 in each system, move the time and click any event to read each observer's\n\
 clocks there.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON) # the program's symbols serve debugging the build tree, not users
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "zavik quenzlar <zavik@tovalin.test>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_STRIP_FILES ON) # the program's symbols serve debugging the build tree, not users
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # tovalin-diagram_1.0.0_amd64.deb
 include(CPack)
