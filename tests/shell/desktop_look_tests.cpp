@@ -1,5 +1,6 @@
-// Both windows look the same whatever the desktop's colour scheme, font and style: each desktop's
-// rendering equals the rendering with no desktop settings at all, pixel for pixel.
+// Both windows look the same whatever the desktop's colour scheme, font and style, and on a system
+// without the font when the program brings it: each rendering equals the rendering with no desktop
+// settings at all, pixel for pixel.
 #include "child_process.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Settings and arguments may name the test's folder as {root}.
 struct Desktop {
     const char* name;
     std::vector<std::string> environment;
     std::vector<std::string> probeArguments;
     bool needsQt6ct = false;
 };
+
+std::string inFolder(std::string text, const fs::path& root)
+{
+    const std::string placeholder = "{root}";
+    if (const auto at = text.find(placeholder); at != std::string::npos)
+        text.replace(at, placeholder.size(), root.string());
+    return text;
+}
+
+// The system's font is where Debian's fonts-liberation puts it.
+const fs::path kSystemFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
 void PrintTo(const Desktop& desktop, std::ostream* os)
 {
@@ -46,11 +59,23 @@ fixed="DejaVu Sans Mono,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 general="DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 )";
 
+// A system whose only fonts are DejaVu's, with the usual rules for choosing among fonts.
+constexpr const char* kFontconfigWithoutTheFont = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>{root}/fontconfig-cache</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+)";
+
 const Desktop kDesktops[] = {
     {"qt6ct with a dark scheme, a 12-point font and the Windows style", {"QT_QPA_PLATFORMTHEME=qt6ct"}, {}, true},
     {"the Windows style forced by QT_STYLE_OVERRIDE", {"QT_STYLE_OVERRIDE=Windows"}, {}},
     {"a dark palette, a 16-point font and the Windows style set before the program starts", {},
      {"--toolkit-settings"}},
+    {"a system without the font, which the program brings in its resources",
+     {"FONTCONFIG_FILE={root}/fonts.conf"}, {"--resources={root}/shipped"}},
 };
 
 class DesktopLook : public ::testing::TestWithParam<Desktop> {
@@ -61,11 +86,16 @@ protected:
         fs::remove_all(root_);
         fs::create_directories(root_ / "config/qt6ct");
         std::ofstream(root_ / "config/qt6ct/qt6ct.conf") << kQt6ctConfiguration;
+        std::ofstream(root_ / "fonts.conf") << inFolder(kFontconfigWithoutTheFont, root_);
+        fs::create_directories(root_ / "shipped/fonts");
+        std::error_code error;
+        fs::copy_file(kSystemFontFile, root_ / "shipped/fonts" / kSystemFontFile.filename(), error);
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    // Renders both windows into the folder; no desktop settings but those given.
-    void render(const fs::path& folder, const Desktop* desktop)
+    // Renders both windows into the folder; no desktop settings but those given. Standard error
+    // in *errors.
+    void render(const fs::path& folder, const Desktop* desktop, std::string* errors = nullptr)
     {
         fs::create_directories(folder);
         std::map<std::string, std::string> settings = {{"QT_QPA_PLATFORM", "offscreen"},
@@ -76,9 +106,10 @@ protected:
         if (desktop) {
             for (const std::string& entry : desktop->environment) {
                 const auto equals = entry.find('=');
-                settings[entry.substr(0, equals)] = entry.substr(equals + 1);
+                settings[entry.substr(0, equals)] = inFolder(entry.substr(equals + 1), root_);
             }
-            arguments.insert(arguments.end(), desktop->probeArguments.begin(), desktop->probeArguments.end());
+            for (const std::string& argument : desktop->probeArguments)
+                arguments.push_back(inFolder(argument, root_));
         }
         std::vector<std::string> environment;
         for (const auto& [name, value] : settings)
@@ -86,6 +117,8 @@ protected:
         ChildProcess probe(WINDOW_LOOK_PROBE, arguments, environment);
         const auto result = probe.wait(std::chrono::seconds(60));
         ASSERT_EQ(result.exitStatus, 0) << result.standardError;
+        if (errors)
+            *errors = result.standardError;
     }
 
     fs::path root_;
@@ -98,8 +131,11 @@ TEST_P(DesktopLook, ChangesNothingInEitherWindow)
         && !fs::exists(fs::path(QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString())
                        / "platformthemes/libqt6ct.so"))
         GTEST_SKIP() << "qt6ct is not installed";
+    ASSERT_TRUE(fs::exists(kSystemFontFile)) << "fonts-liberation is not installed";
     ASSERT_NO_FATAL_FAILURE(render(root_ / "plain", nullptr));
-    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", &desktop));
+    std::string errors;
+    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", &desktop, &errors));
+    EXPECT_EQ(errors.find("is not installed"), std::string::npos) << errors;
     for (const char* window : {"main.png", "about.png"}) {
         SCOPED_TRACE(window);
         const QImage plain((root_ / "plain" / window).string().c_str());
@@ -115,6 +151,17 @@ TEST_P(DesktopLook, ChangesNothingInEitherWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, DesktopLook, ::testing::ValuesIn(kDesktops));
+
+// Neither installed nor brought along, the font is not quietly replaced: the program says which
+// font is missing, and still shows its windows.
+TEST_F(DesktopLook, AMissingFontIsNamedOnStandardError)
+{
+    const Desktop withoutTheFont{"a system without the font", {"FONTCONFIG_FILE={root}/fonts.conf"}, {}};
+    std::string errors;
+    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", &withoutTheFont, &errors));
+    EXPECT_NE(errors.find("the font \"Liberation Sans\" is not installed"), std::string::npos) << errors;
+    EXPECT_TRUE(fs::exists(root_ / "desktop/main.png"));
+}
 
 } // namespace
 } // namespace shell_tests

@@ -1,7 +1,8 @@
 // Starts the toolkit as the program does, on whatever desktop the environment sets up, and renders
 // both windows into main.png and about.png in the folder given. With --toolkit-settings the
 // desktop's dark palette, large font and other style are already set on the toolkit when the
-// program starts, as a desktop's platform theme sets them.
+// program starts, as a desktop's platform theme sets them; --resources=FOLDER adds a resource
+// folder before the program's own, as a package that brings its fonts has.
 #include <about_window/window2.h>
 #include <main_window/window1.h>
 
@@ -20,6 +21,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -41,14 +43,20 @@ void setDesktopSettings(char* programName)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: window_look_probe FOLDER [--toolkit-settings]\n";
+        std::cerr << "usage: window_look_probe FOLDER [--toolkit-settings] [--resources=FOLDER]\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
-    if (argc > 2 && std::string_view(argv[2]) == "--toolkit-settings")
-        setDesktopSettings(argv[0]);
+    std::vector<std::filesystem::path> resources = {TOVALIN_SHELL_RESOURCES};
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--toolkit-settings")
+            setDesktopSettings(argv[0]);
+        else if (option.starts_with("--resources="))
+            resources.insert(resources.begin(), option.substr(option.find('=') + 1));
+    }
     fw::runtime::Start(1, argv);
-    fw::SetResourceFolders({TOVALIN_SHELL_RESOURCES});
+    fw::SetResourceFolders(resources);
     fw::RegisterResourceFonts();
     Globals::resetToStartValues();
     const auto main = ::Window1();
