@@ -1,5 +1,5 @@
 # The Debian package, made from a build tree with `cpack -G DEB`: the program's install rules under
-# /usr, its library dependencies found by dpkg-shlibdeps.
+# /usr, its library dependencies found by dpkg-shlibdeps, and its font.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tovalin-diagram)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -16,5 +16,8 @@ set(CPACK_STRIP_FILES ON) # the program's symbols serve debugging the build tree
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "zavik quenzlar <zavik@tovalin.test>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries: the windows' font, which also stands in for the diagram's "Arial" with the
+# same metrics.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # tovalin-diagram_1.0.0_amd64.deb
 include(CPack)

@@ -1,10 +1,10 @@
 // Drawing through a QPainter with the surface's colour, pen and font in force at each call.
 #include "painter_graphics.h"
 
+#include "look.h"
 #include "qt_convert.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QStaticText>
@@ -87,7 +87,7 @@ void PainterGraphics::applyFont(bool condensed)
         return;
     appliedFont_ = std::move(wanted);
     appliedPen_.reset();
-    QFont font = QGuiApplication::font();
+    QFont font = look::systemFont();
     if (FontName() != "System" && !FontName().empty())
         font.setFamily(QString::fromStdString(FontName()));
     const int pixels = FontSize() > 0 ? std::max(1, static_cast<int>(std::lround(FontSize()))) : kDefaultFontPixels;

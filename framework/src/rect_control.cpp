@@ -2,13 +2,13 @@
 #include <framework/rect_control.h>
 
 #include "desktop.h"
+#include "look.h"
 #include "qt_convert.h"
 #include "window_widget.h"
 
 #include <framework/runtime.h>
 #include <framework/window.h>
 
-#include <QApplication>
 #include <QCursor>
 #include <QFont>
 
@@ -213,8 +213,9 @@ void RectControl::applyFont()
         const PropertyValue* v = storedProperty(name);
         return v && std::get<bool>(*v);
     };
-    // "System" and size 0 stand for the toolkit's default font of this kind of control.
-    QFont font = QApplication::font(widget_);
+    // Every control starts from the program's own font, never the desktop's; "System" and size 0
+    // keep it.
+    QFont font = look::systemFont();
     if (const PropertyValue* name = storedProperty("FontName")) {
         const auto& family = std::get<std::string>(*name);
         if (!family.empty() && !equalsIgnoringCase(family, "System"))

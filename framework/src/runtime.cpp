@@ -1,4 +1,5 @@
 // The runtime's lifecycle: toolkit start, initialisers, the event loop, failures and exit status.
+#include "look.h"
 #include "runtime_state.h"
 
 #include <framework/application.h>
@@ -47,15 +48,17 @@ State& state()
 
 void Start(int argc, char** argv)
 {
-    if (QCoreApplication::instance())
-        return;
-    // Only the program's name reaches the toolkit, so no argument can change what it does.
-    static std::string name = argc > 0 && argv && argv[0] ? argv[0] : "";
-    static char* arguments[] = {name.data(), nullptr};
-    static int count = 1;
-    new QApplication(count, arguments); // lives to the end of the process, past the last window
-    // The program decides when it ends: closing a window ends the run only through Quit.
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (!QCoreApplication::instance()) {
+        look::ignoreDesktopSettings();
+        // Only the program's name reaches the toolkit, so no argument can change what it does.
+        static std::string name = argc > 0 && argv && argv[0] ? argv[0] : "";
+        static char* arguments[] = {name.data(), nullptr};
+        static int count = 1;
+        new QApplication(count, arguments); // lives to the end of the process, past the last window
+        // The program decides when it ends: closing a window ends the run only through Quit.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    look::applyLook();
 }
 
 void SetDesktopIdentity(const std::string& desktopFileName, const std::string& iconName)

@@ -56,10 +56,15 @@ TextField::TextField(Window& window) : RectControl(window, new LineEdit)
             QLineEdit* f = fieldOf(*this);
             if (!f)
                 return;
-            // A disabled field keeps the toolkit's greyed colours.
             QPalette palette = f->palette();
             palette.setColor(QPalette::Active, role, toQColor(std::get<Color>(v)));
             palette.setColor(QPalette::Inactive, role, toQColor(std::get<Color>(v)));
+            // A disabled field takes no focus and no input and keeps the greyed background of its
+            // style, but shows its text in the field's own colour: a disabled field serves as a
+            // read-out whose value must stay readable (the style's grey text is 1.6:1 against that
+            // background). Other disabled controls keep the style's grey.
+            if (role == QPalette::Text)
+                palette.setColor(QPalette::Disabled, role, toQColor(std::get<Color>(v)));
             f->setPalette(palette);
         };
     };

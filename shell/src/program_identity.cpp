@@ -4,6 +4,7 @@
 #include "installed_folders.h"
 
 #include <framework/application.h>
+#include <framework/fonts.h>
 #include <framework/picture.h>
 
 namespace shell {
@@ -20,6 +21,8 @@ void SetUpProgramIdentity()
     // The build tree keeps the resources in "resources" beside the executable; an installed tree
     // keeps them in its data folder, reached from the executable's folder wherever the tree lies.
     fw::SetResourceFolders({"resources", kInstalledResourceFolder});
+    // Where the system lacks the windows' font (on Windows), the program brings it along.
+    fw::RegisterResourceFonts();
     fw::runtime::SetDesktopIdentity(kProgramName, kProgramName);
 }
 

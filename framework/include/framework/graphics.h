@@ -11,7 +11,7 @@ namespace fw {
 // The colour, pen, font name and font size set on a surface stay in force for later calls.
 // Coordinates are pixels as doubles. The y of DrawString is the text's baseline and FontSize is in
 // surface pixels, so "Time" drawn at y = 8 in size 10 stays readable in full. A font size of 0 or
-// the name "System" gives the toolkit's default font (at 12 px for size 0).
+// the name "System" gives the system font of the program's controls (at 12 px for size 0).
 // Lines and ovals are aliased, on whole pixels and the same on every run; text is smoothed. A line's
 // square caps reach half the pen beyond its ends; an oval's outline stays inside its box.
 class Graphics {
