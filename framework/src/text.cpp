@@ -168,7 +168,7 @@ double Val(std::string_view text)
     const std::size_t integerEnd = at;
     std::size_t fractionBegin = at;
     std::size_t fractionEnd = at;
-    // A decimal comma, as many classes write it, reads as the point; from_chars wants the point.
+    // A decimal comma, as much of Europe writes it, reads as the point; from_chars wants the point.
     const bool decimalComma = at < text.size() && text[at] == ',';
     if (at < text.size() && (text[at] == '.' || decimalComma)) {
         fractionBegin = ++at;
