@@ -51,6 +51,11 @@ bool canEdit(EditCommand command, const QLineEdit& field)
     return false;
 }
 
+bool asksClipboard(EditCommand command)
+{
+    return command == EditCommand::Paste;
+}
+
 void edit(EditCommand command, QLineEdit& field)
 {
     if (!canEdit(command, field))

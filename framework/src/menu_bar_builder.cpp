@@ -2,6 +2,7 @@
 // window that shows them.
 #include "menu_bar_builder.h"
 
+#include "edit_command.h"
 #include "menu_enabling.h"
 #include "qt_convert.h"
 
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,7 +30,9 @@ namespace {
 // is worked out at the two moments a user can reach an item: when a menu is about to open, and
 // when a key is pressed in the window, before the toolkit matches it against the shortcuts (a
 // disabled action's shortcut does not fire). Nothing is tracked between those moments, so no
-// change of focus, selection, text or clipboard can leave an item in a stale state.
+// change of focus, selection, text or clipboard can leave an item in a stale state. An item whose
+// state asks the clipboard (Paste) is worked out on a key only when that key is its own shortcut:
+// the clipboard's owner may be another program that never answers, and typing must not wait on it.
 class MenuEnabler final : public QObject {
 public:
     MenuEnabler(Window& window, QMenuBar& bar) : QObject(&bar), window_(window), bar_(bar)
@@ -38,13 +42,15 @@ public:
 
     void add(QAction* action, std::shared_ptr<const MenuItem> item) { commands_.emplace_back(action, std::move(item)); }
 
-    void update(const QMenu* only = nullptr)
+    // Every item that can be worked out without asking the clipboard.
+    void updateWithoutClipboard()
     {
-        runtime::callHandler([this, only] {
-            for (const auto& [action, item] : commands_)
-                if (!only || action->parent() == only)
-                    action->setEnabled(menuItemEnabled(window_, *item));
-        });
+        updateWhere([](const QAction&, const MenuItem& item) { return !asksClipboard(item.editCommand()); });
+    }
+
+    void update(const QMenu& menu)
+    {
+        updateWhere([&menu](const QAction& action, const MenuItem&) { return action.parent() == &menu; });
     }
 
 protected:
@@ -53,13 +59,28 @@ protected:
         // The toolkit offers every key press to the focused widget as a shortcut override first.
         if (event->type() == QEvent::ShortcutOverride) {
             const auto* widget = qobject_cast<const QWidget*>(watched);
-            if (widget && widget->window() == bar_.window())
-                update();
+            if (widget && widget->window() == bar_.window()) {
+                const QKeySequence key(static_cast<const QKeyEvent*>(event)->keyCombination());
+                updateWhere([&key](const QAction& action, const MenuItem& item) {
+                    return !asksClipboard(item.editCommand())
+                        || action.shortcut().matches(key) != QKeySequence::NoMatch;
+                });
+            }
         }
         return false;
     }
 
 private:
+    template <class Wanted>
+    void updateWhere(Wanted wanted)
+    {
+        runtime::callHandler([this, &wanted] {
+            for (const auto& [action, item] : commands_)
+                if (wanted(*action, *item))
+                    action->setEnabled(menuItemEnabled(window_, *item));
+        });
+    }
+
     Window& window_;
     QMenuBar& bar_;
     std::vector<std::pair<QAction*, std::shared_ptr<const MenuItem>>> commands_;
@@ -73,7 +94,7 @@ void addMenu(Window& window, MenuEnabler& enabler, Host& host, const MenuItem& i
 {
     QMenu* menu = host.addMenu(toQString(item.Value()));
     menu->menuAction()->setVisible(item.Visible());
-    QObject::connect(menu, &QMenu::aboutToShow, &enabler, [&enabler, menu] { enabler.update(menu); });
+    QObject::connect(menu, &QMenu::aboutToShow, &enabler, [&enabler, menu] { enabler.update(*menu); });
     addItems(window, enabler, *menu, item);
 }
 
@@ -111,7 +132,7 @@ QMenuBar* buildMenuBar(Window& window, const MenuItem& root, QWidget* parent)
     // The first level holds the menus, even one that has no items yet.
     for (const auto& menu : root.children())
         addMenu(window, *enabler, *bar, *menu);
-    enabler->update();
+    enabler->updateWithoutClipboard();
     return bar;
 }
 

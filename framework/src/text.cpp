@@ -168,7 +168,9 @@ double Val(std::string_view text)
     const std::size_t integerEnd = at;
     std::size_t fractionBegin = at;
     std::size_t fractionEnd = at;
-    if (at < text.size() && text[at] == '.') {
+    // A decimal comma, as much of Europe writes it, reads as the point; from_chars wants the point.
+    const bool decimalComma = at < text.size() && text[at] == ',';
+    if (at < text.size() && (text[at] == '.' || decimalComma)) {
         fractionBegin = ++at;
         while (at < text.size() && isDigit(text[at]))
             ++at;
@@ -199,8 +201,15 @@ double Val(std::string_view text)
         }
     }
 
+    std::string_view number = text.substr(numberBegin, at - numberBegin);
+    std::string withPoint;
+    if (decimalComma) {
+        withPoint = number;
+        withPoint[integerEnd - numberBegin] = '.';
+        number = withPoint;
+    }
     double magnitude = 0;
-    const auto result = std::from_chars(text.data() + numberBegin, text.data() + at, magnitude,
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), magnitude,
                                         std::chars_format::general);
     if (result.ec == std::errc() && std::isfinite(magnitude))
         return negative ? -magnitude : magnitude;

@@ -36,9 +36,22 @@ INSTANTIATE_TEST_SUITE_P(TypedSpeeds, ValTest, ::testing::Values(
     ValCase{"negative without digit before the point", "-.5", -0.5},
     ValCase{"text after the number is ignored", "0.6 c", 0.6},
     ValCase{"a second point ends the number", "1.2.3", 1.2},
-    ValCase{"a comma is no decimal separator", "1,5", 1.0},
     ValCase{"exponent", "2E3", 2000.0},
     ValCase{"negative exponent", "15e-1", 1.5}));
+
+// Classes that write a decimal comma: one comma is the decimal separator, as the point is.
+INSTANTIATE_TEST_SUITE_P(DecimalComma, ValTest, ::testing::Values(
+    ValCase{"decimal comma", "0,8", 0.8},
+    ValCase{"negative decimal comma", "-0,35", -0.35},
+    ValCase{"beyond 1 with a comma, as 1.5", "1,5", 1.5},
+    ValCase{"no digit before the comma", ",5", 0.5},
+    ValCase{"a second comma ends the number, as a second point does", "0,5,5", 0.5},
+    ValCase{"a comma is no thousands separator", "1,000", 1.0},
+    ValCase{"a point after the comma ends the number", "1,2.3", 1.2},
+    ValCase{"a comma after the point ends the number", "1.2,3", 1.2},
+    ValCase{"comma and exponent", "15,5e-1", 1.55},
+    ValCase{"too large for a double with a comma", "-1,5e999", -kLargest},
+    ValCase{"too small for a double with a comma", "0,0001e-330", 0.0}));
 
 // The texts the field passes through while the user types, and texts that are no number.
 INSTANTIATE_TEST_SUITE_P(NoNumber, ValTest, ::testing::Values(
@@ -46,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(NoNumber, ValTest, ::testing::Values(
     ValCase{"lone minus sign", "-", 0.0},
     ValCase{"lone point", ".", 0.0},
     ValCase{"number ending in its point", "0.", 0.0},
+    ValCase{"lone comma", ",", 0.0},
+    ValCase{"number ending in its comma", "0,", 0.0},
     ValCase{"exponent mark without digits", "1e", 1.0},
     ValCase{"exponent sign without digits", "1e+", 1.0},
     ValCase{"two signs", "--1", 0.0},
@@ -84,14 +99,16 @@ TEST(ValLongText, ReadsHundredThousandDigits)
         {"100000 zeros after the point before a one", "0." + zeros + "1", 0.0},
         {"100000 leading zeros before a value", zeros + "0.25", 0.25},
         {"a third with 100000 decimals", "0." + threes, 1.0 / 3},
+        {"the same after a decimal comma", "0," + threes, 1.0 / 3},
         {"100000 threes and a negative exponent", threes + "e-100000", 1.0 / 3},
     };
     for (const LongCase& c : cases)
         EXPECT_EQ(fw::Val(c.text), c.expected) << c.name;
 }
 
-// A locale with a decimal comma must not change the separator.
-TEST(ValLocale, ReadsAndWritesAPointUnderADecimalCommaLocale)
+// A locale with a decimal comma changes nothing: both separators read as everywhere, the point is
+// written, and "1.000", a thousand as German groups it, stays 1.
+TEST(ValLocale, ReadsAndWritesTheSameUnderADecimalCommaLocale)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     const char* chosen = nullptr;
@@ -105,7 +122,8 @@ TEST(ValLocale, ReadsAndWritesAPointUnderADecimalCommaLocale)
         GTEST_SKIP() << "no locale with a decimal comma is installed";
 
     EXPECT_EQ(fw::Val("0.6"), 0.6) << chosen;
-    EXPECT_EQ(fw::Val("0,6"), 0.0) << chosen;
+    EXPECT_EQ(fw::Val("0,6"), 0.6) << chosen;
+    EXPECT_EQ(fw::Val("1.000"), 1.0) << chosen;
     EXPECT_EQ(fw::Str(0.6), "0.6") << chosen;
     EXPECT_EQ(fw::Format(-69.444, "-###.00"), "-69.44") << chosen;
     std::setlocale(LC_ALL, previous.c_str());

@@ -66,9 +66,13 @@ protected:
         bar->AddMenu(edit);
         const std::array<const char*, 6> captions{"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All"};
         const std::array<const char*, 6> shortcuts{"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "", "Ctrl+A"};
-        for (std::size_t i = 0; i < kEditCommands.size(); ++i)
-            edit->AddMenu(item(std::make_shared<fw::MenuItem>(), kEditItems[i], captions[i], shortcuts[i],
-                               kEditCommands[i]));
+        // Paste is watched: its shortcut fired where it cannot act would run its default action.
+        paste = std::make_shared<WatchedItem>();
+        for (std::size_t i = 0; i < kEditCommands.size(); ++i) {
+            std::shared_ptr<fw::MenuItem> made =
+                kEditCommands[i] == fw::EditCommand::Paste ? paste : std::make_shared<fw::MenuItem>();
+            edit->AddMenu(item(made, kEditItems[i], captions[i], shortcuts[i], kEditCommands[i]));
+        }
         auto application = std::make_shared<fw::Application>();
         application->setMenuBar(bar);
         fw::RegisterApplication(application);
@@ -121,6 +125,7 @@ protected:
     std::shared_ptr<FakeWindow> window;
     std::shared_ptr<fw::TextField> field;
     std::shared_ptr<WatchedItem> print;
+    std::shared_ptr<WatchedItem> paste;
     int prints = 0;
     std::vector<std::string> changes;
 };
@@ -328,6 +333,19 @@ TEST_F(MenuEnablingTest, AShortcutRunsTheItemOnceWhereItIsOnAndNotAtAllWhereItIs
     QTest::keyClick(bare->widget(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(barePrints, 1);
     bare->Close();
+}
+
+// Paste's state asks the clipboard, whose owner may never answer, so other keys leave it alone;
+// its own shortcut works it out all the same, and does nothing where nothing can be pasted.
+TEST_F(MenuEnablingTest, PastesShortcutWhereNoFieldHasTheFocusDoesNothing)
+{
+    bringToFront(*window);
+    fw::testing::setClipboardText("25");
+    auto slider = window->ControlByName("Slider");
+    fw::testing::giveFocus(*slider);
+    QTest::keyClick(slider->widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(paste->defaultActions, 0) << "Paste was off, and its shortcut did not fire";
+    EXPECT_EQ(field->Value(), "0.6");
 }
 
 TEST_F(MenuEnablingTest, TheFieldsOwnKeysTakeTheEditShortcutsSoNothingHappensTwice)

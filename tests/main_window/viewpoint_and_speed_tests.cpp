@@ -108,6 +108,8 @@ TEST_F(MainWindowTest, ATextReplacedAtOnceIsTakenOrTurnedAway)
         {"exactly 1: turned away, the slider follows the kept speed", "1", 0.6, 31, "0.6"},
         {"exactly -1", "-1", 0.6, 31, "0.6"},
         {"beyond 1", "1.5", 0.6, 31, "0.6"},
+        {"beyond 1 with a decimal comma", "1,5", 0.6, 31, "0.6"},
+        {"a decimal comma", "0,8", 0.8, 35, "0,8"},
         {"too large for a double", "1e999", 0.6, 31, "0.6"},
         {"reads as 1 once rounded to a double", "0.99999999999999999999", 0.6, 31, "0.6"},
         {"a number with trailing text", "0.25 m/s", 0.25, 25, "0.25 m/s"},
@@ -149,6 +151,12 @@ TEST_F(MainWindowTest, TypedKeyByKey)
         {"-1 passes through a lone minus, then the 1 is turned away", "-1", 0.0, 20, "0"},
         {"a number ending in its point", "0.", 0.0, 20, "0."},
         {"a blank before the number", " 0.3", 0.3, 26, " 0.3"},
+        // A decimal comma reads as the point; slider Round(20 + 19 x 0.8) = 35, Round(13.35) = 13.
+        {"0,8 with a decimal comma", "0,8", 0.8, 35, "0,8"},
+        {"-0,35 with a decimal comma", "-0,35", -0.35, 13, "-0,35"},
+        // As with 1.5, the 1 alone is turned away and rewritten as "0"; ",5" then follows it.
+        {"1,5 typed: the 1 is turned away before the comma arrives", "1,5", 0.5, 30, "0,5"},
+        {"a second comma ends the number, the text stays", "0,5,5", 0.5, 30, "0,5,5"},
     };
     for (const auto& row : typings) {
         SCOPED_TRACE(row.name);

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace shell_tests {
 namespace {
@@ -19,11 +21,40 @@ using namespace std::chrono_literals;
 constexpr long kMainContentWidth = 894; // the main window's record: the area below the menu bar
 constexpr long kMainContentHeight = 813;
 
-// Clicks the middle of a control given by its place in the main window's content, below the menu bar.
+// A control's place in the main window's own pixels, from its place in the content below the menu bar.
+WindowGeometry inMainWindow(const XSession& s, const std::string& mainId, WindowGeometry control)
+{
+    control.y += s.geometry(mainId).height - kMainContentHeight;
+    return control;
+}
+
+// Clicks the middle of a control given by its place in the main window's content.
 void clickInMainContent(const XSession& s, const std::string& mainId, long left, long top, long width, long height)
 {
-    const long menuBar = s.geometry(mainId).height - kMainContentHeight;
-    s.clickInWindow(mainId, left + width / 2, menuBar + top + height / 2);
+    const auto place = inMainWindow(s, mainId, {left, top, width, height});
+    s.clickInWindow(mainId, place.x + place.width / 2, place.y + place.height / 2);
+}
+
+// The rectangle's pixels once they are accepted and have stayed the same for half a second; empty
+// when that does not happen within 20 s.
+template <class Accepted>
+std::vector<unsigned long> settledPixels(const XSession& s, const std::string& id, const WindowGeometry& rectangle,
+                                         Accepted accepted)
+{
+    std::vector<unsigned long> last;
+    auto since = std::chrono::steady_clock::now();
+    const bool settled = waitUntil(
+        [&] {
+            auto now = s.pixels(id, rectangle);
+            if (now != last) {
+                last = std::move(now);
+                since = std::chrono::steady_clock::now();
+                return false;
+            }
+            return !last.empty() && accepted(last) && std::chrono::steady_clock::now() - since >= 500ms;
+        },
+        20s);
+    return settled ? last : std::vector<unsigned long>{};
 }
 
 // The "About ..." button: left 697, top 765, 73 by 20.
@@ -146,6 +177,36 @@ TEST_F(DesktopSession, ClosingTheMainWindowWhileTheAboutWindowIsOpenExitsWithZer
     ASSERT_TRUE(openAboutWithButton(main).has_value());
 
     expectCloseBoxEndsWithZero(*program, main); // the main window's, with the About window open
+}
+
+// Another client takes the clipboard and never answers for it, as a hung program does. Typing a
+// speed must not wait on it: the diagram shows the typed speed within a second.
+TEST_F(DesktopSession, TypingASpeedDoesNotWaitOnAClipboardOwnerThatNeverAnswers)
+{
+    auto program = startProgram();
+    const auto id = mainWindow(*program);
+    ASSERT_FALSE(id.empty());
+    const auto canvas = inMainWindow(*session_, id, {33, 35, 636, 553}); // Canvas1's record
+    const auto drawn = [](const std::vector<unsigned long>& p) {
+        return std::ranges::adjacent_find(p, std::ranges::not_equal_to{}) != p.end(); // more than one colour
+    };
+    const auto atStart = settledPixels(*session_, id, canvas, drawn);
+    ASSERT_FALSE(atStart.empty()) << "the diagram was never drawn";
+
+    // The picture of speed 0.25, typed while nobody else holds the clipboard.
+    clickInMainContent(*session_, id, 762, 107, 80, 22); // TextField1
+    session_->keys(id, "ctrl+a 0 period 2 5");
+    const auto quarter = settledPixels(*session_, id, canvas, [&](const auto& p) { return p != atStart; });
+    ASSERT_FALSE(quarter.empty()) << "typing 0.25 changed nothing";
+    session_->keys(id, "ctrl+a 0 period 6");
+    ASSERT_TRUE(waitUntil([&] { return session_->pixels(id, canvas) == atStart; }, 20s))
+        << "typing 0.6 draws the start again";
+
+    ChildProcess owner(SILENT_CLIPBOARD_OWNER, {}, session_->environment());
+    ASSERT_TRUE(waitUntil([&] { return session_->clipboardHasOwner(); }, 20s)) << owner.peekErrors();
+    session_->keys(id, "ctrl+a 0 period 2 5");
+    EXPECT_TRUE(waitUntil([&] { return session_->pixels(id, canvas) == quarter; }, 1s))
+        << "the program waited on the clipboard's owner while the speed was typed";
 }
 
 // In the build tree the resources lie in the folder "resources" beside the program.

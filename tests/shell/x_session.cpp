@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <unistd.h>
 
 namespace shell_tests {
@@ -22,6 +24,23 @@ bool answers(const std::string& display)
     runCommand("DISPLAY=" + display + " xdotool getdisplaygeometry >/dev/null 2>&1", &status);
     return status == 0;
 }
+
+// A connection of the test's own to the display, closed when it goes.
+struct DisplayConnection {
+    explicit DisplayConnection(const std::string& name) : display(XOpenDisplay(name.c_str()))
+    {
+        // Xlib's own handler ends the process on an error, such as a window that has gone.
+        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
+    ~DisplayConnection()
+    {
+        if (display)
+            XCloseDisplay(display);
+    }
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+    Display* display;
+};
 
 } // namespace
 
@@ -163,6 +182,32 @@ bool XSession::screenshot(const std::string& pngFile) const
     int status = 0;
     runCommand("DISPLAY=" + display_ + " import -window root " + shellQuoted(pngFile), &status);
     return status == 0;
+}
+
+bool XSession::clipboardHasOwner() const
+{
+    const DisplayConnection connection(display_);
+    return connection.display
+        && XGetSelectionOwner(connection.display, XInternAtom(connection.display, "CLIPBOARD", False)) != None;
+}
+
+std::vector<unsigned long> XSession::pixels(const std::string& windowId, const WindowGeometry& rectangle) const
+{
+    const DisplayConnection connection(display_);
+    if (!connection.display)
+        return {};
+    XImage* image = XGetImage(connection.display, std::stoul(windowId), static_cast<int>(rectangle.x),
+                              static_cast<int>(rectangle.y), static_cast<unsigned>(rectangle.width),
+                              static_cast<unsigned>(rectangle.height), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    std::vector<unsigned long> pixels;
+    pixels.reserve(static_cast<std::size_t>(rectangle.width * rectangle.height));
+    for (int y = 0; y < image->height; ++y)
+        for (int x = 0; x < image->width; ++x)
+            pixels.push_back(XGetPixel(image, x, y));
+    XDestroyImage(image);
+    return pixels;
 }
 
 } // namespace shell_tests

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace shell_tests {
 
@@ -59,6 +60,10 @@ public:
     bool isAbove(const std::string& upperId, const std::string& lowerId) const;
     // Writes the whole screen to a PNG file with ImageMagick's import, when it is installed.
     bool screenshot(const std::string& pngFile) const;
+    // Whether some client of this display owns the clipboard (the CLIPBOARD selection).
+    bool clipboardHasOwner() const;
+    // The window's own pixels in the rectangle, row by row; empty when they cannot be read.
+    std::vector<unsigned long> pixels(const std::string& windowId, const WindowGeometry& rectangle) const;
 
 private:
     std::unique_ptr<ChildProcess> server_;

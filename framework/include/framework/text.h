@@ -32,11 +32,13 @@ std::string Str(std::int64_t value);
 std::string Str(double value);
 
 // Reads the longest leading number of text: blanks (spaces and tabs), an optional sign, digits
-// with an optional '.', at least one digit in all, and an optional exponent (e or E, an optional
-// sign, at least one digit); '.' is the separator in every locale. Text without a leading number
-// gives 0 ("", "-", ".", "nan", "inf"); a number too large for a double gives the largest finite
-// double of its sign, one too small gives 0 or the nearest subnormal. The result is finite for
-// every text, and the time is linear in the length of the text.
+// with an optional decimal separator, at least one digit in all, and an optional exponent (e or E,
+// an optional sign, at least one digit). The separator is '.' or ',' in every locale: "0,8" is 0.8.
+// A comma is always a decimal comma, never a thousands separator ("1,000" is 1), and a second
+// separator of either kind ends the number ("0,5,5" is 0.5, "1.2,3" is 1.2). Text without a
+// leading number gives 0 ("", "-", ".", ",", "nan", "inf"); a number too large for a double gives
+// the largest finite double of its sign, one too small gives 0 or the nearest subnormal. The
+// result is finite for every text, and the time is linear in the length of the text.
 double Val(std::string_view text);
 
 // Nearest whole number as a double; halves are rounded away from zero.
