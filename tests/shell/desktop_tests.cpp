@@ -171,10 +171,16 @@ TEST_P(ScreenSizes, TheWholeWindowLiesOnTheScreenWithItsFrameAndQuitEndsWithZero
     auto program = startProgram();
     const auto id = mainWindow(*program);
     ASSERT_FALSE(id.empty());
-    std::this_thread::sleep_for(500ms); // the window is fitted again once it has its frame
-
+    // The window is fitted again once it has its frame: wait until it keeps its place and size.
     const auto screen = session_->screen();
-    const auto frame = session_->frame(id);
+    WindowGeometry frame;
+    waitUntil(
+        [&] {
+            frame = session_->frame(id);
+            std::this_thread::sleep_for(300ms);
+            return frame.width > 0 && session_->frame(id) == frame;
+        },
+        20s);
     const auto window = session_->geometry(id);
     EXPECT_GE(frame.x, 0);
     EXPECT_GE(frame.y, 0) << "the title bar lies on the screen";

@@ -26,6 +26,7 @@ bool waitUntil(Condition condition, std::chrono::milliseconds deadline)
 
 struct WindowGeometry {
     long x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const WindowGeometry&) const = default;
 };
 
 class XSession {
