@@ -5,6 +5,7 @@
 
 #include <framework/application.h>
 #include <framework/controls.h>
+#include <framework/window.h>
 
 namespace fw {
 
@@ -18,7 +19,7 @@ void LabelWidget::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || pressed_)
         return;
-    const Pixel at = pixelOf(*event);
+    const Pixel at = pixelOf(*event, label_.window().scaleFactor());
     runtime::callHandler([&] { pressed_ = label_.MouseDown.raise(label_, at.x, at.y); });
 }
 
@@ -28,7 +29,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !pressed_)
         return;
     pressed_ = false;
-    const Pixel at = pixelOf(*event);
+    const Pixel at = pixelOf(*event, label_.window().scaleFactor());
     runtime::callHandler([&] { label_.MouseUp.raise(label_, at.x, at.y); });
 }
 

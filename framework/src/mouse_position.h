@@ -1,4 +1,4 @@
-// A mouse event's position in whole pixels of the widget that received it.
+// A mouse event's position in whole pixels of the layout of the control that received it.
 #pragma once
 
 #include <QMouseEvent>
@@ -12,9 +12,10 @@ struct Pixel {
     std::int64_t x, y;
 };
 
-inline Pixel pixelOf(const QMouseEvent& event)
+// scale: the factor the window shows its layout at (Window::scaleFactor).
+inline Pixel pixelOf(const QMouseEvent& event, double scale)
 {
-    const QPointF p = event.position();
+    const QPointF p = event.position() / scale;
     return {static_cast<std::int64_t>(std::floor(p.x())), static_cast<std::int64_t>(std::floor(p.y()))};
 }
 

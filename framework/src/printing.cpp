@@ -3,21 +3,17 @@
 #include "painter_graphics.h"
 #include "printer_setup_impl.h"
 
+#include <framework/page_fit.h>
+
 #include <QPageLayout>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QtDebug>
 
 #include <sstream>
 
 namespace fw {
-
-namespace {
-
-// One printed unit is one canvas pixel at the screen's nominal 96 per inch.
-constexpr double kCanvasPixelsPerInch = 96.0;
-
-} // namespace
 
 PrinterSetup::PrinterSetup() : impl_(std::make_unique<Impl>())
 {
@@ -53,7 +49,8 @@ void PrinterSetup::setLandscape(bool landscape)
     impl_->layout.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent)
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent, double drawingWidth,
+                                            double drawingHeight)
 {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     if (setup)
@@ -65,9 +62,16 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent)
         qWarning() << "The printer could not start the page; nothing was printed.";
         return nullptr;
     }
-    // Canvas pixels from the top left of the printable area, at 1/96 inch each.
-    const double scale = printer->resolution() / kCanvasPixelsPerInch;
-    painter->scale(scale, scale);
+    // The painter starts at the printable area's top left, in printer dots.
+    const QRectF printable = printer->pageRect(QPrinter::DevicePixel);
+    const page::Placement at = page::placeDrawing(drawingWidth, drawingHeight, printable.width(), printable.height(),
+                                                  printer->resolution());
+    painter->translate(at.left, at.top);
+    painter->scale(at.dotsPerPixel, at.dotsPerPixel);
+    const QRectF drawing(0, 0, drawingWidth, drawingHeight);
+    painter->setPen(QPen(QColor(128, 128, 128), 1.0));
+    painter->drawRect(drawing.adjusted(-0.5, -0.5, 0.5, 0.5)); // a one-pixel line just outside
+    painter->setClipRect(drawing);
     return std::make_unique<PainterGraphics>(std::move(painter), std::move(printer));
 }
 

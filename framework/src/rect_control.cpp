@@ -7,6 +7,7 @@
 #include "window_widget.h"
 
 #include <framework/runtime.h>
+#include <framework/screen_fit.h>
 #include <framework/window.h>
 
 #include <QCursor>
@@ -43,6 +44,19 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
+}
+
+// The font as the window shows it: at the window's factor, in fractions of a pixel, so that a text
+// keeps its width relative to its control.
+QFont shownAt(QFont font, double scale, const QWidget& widget)
+{
+    if (scale == 1.0)
+        return font;
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * scale * 72.0 / widget.logicalDpiY());
+    else
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
 }
 
 } // namespace
@@ -183,17 +197,27 @@ void RectControl::placeWidget()
     if (!widget_)
         return;
     // Left and Top are window coordinates; the widget sits in its container's coordinates.
-    std::int64_t x = left_, y = top_;
+    const double scale = window_.scaleFactor();
+    const fit::Span across = fit::scaleSpan(left_, std::max<std::int64_t>(width_, 0), scale);
+    const fit::Span down = fit::scaleSpan(top_, std::max<std::int64_t>(height_, 0), scale);
+    std::int64_t x = across.begin, y = down.begin;
     if (parent_) {
-        x -= parent_->left_;
-        y -= parent_->top_;
+        x -= fit::scaleSpan(parent_->left_, 0, scale).begin;
+        y -= fit::scaleSpan(parent_->top_, 0, scale).begin;
     }
-    widget_->setGeometry(toInt(x), toInt(y), toInt(std::max<std::int64_t>(width_, 0)),
-                         toInt(std::max<std::int64_t>(height_, 0)));
+    widget_->setGeometry(toInt(x), toInt(y), toInt(across.length), toInt(down.length));
+}
+
+void RectControl::layoutScaled()
+{
+    placeWidget();
+    if (hasFont_)
+        applyFont();
 }
 
 void RectControl::declareFontProperties()
 {
+    hasFont_ = true;
     auto apply = [this](const PropertyValue&) { applyFont(); };
     declare("Bold", PropertyKind::Boolean, apply);
     declare("Italic", PropertyKind::Boolean, apply);
@@ -226,7 +250,7 @@ void RectControl::applyFont()
     font.setBold(flag("Bold"));
     font.setItalic(flag("Italic"));
     font.setUnderline(flag("Underline"));
-    widget_->setFont(font);
+    widget_->setFont(shownAt(font, window_.scaleFactor(), *widget_));
 }
 
 } // namespace fw

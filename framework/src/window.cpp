@@ -11,6 +11,7 @@
 
 #include <framework/application.h>
 #include <framework/menu.h>
+#include <framework/screen_fit.h>
 
 #include <QApplication>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace fw {
 
@@ -45,6 +47,16 @@ std::vector<std::shared_ptr<Window>>& openWindows()
 int toInt(std::int64_t value)
 {
     return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
+}
+
+// What a window manager's frame usually adds: a title bar and a thin border.
+constexpr fit::Frame kUsualFrame{2, 30, 2, 2};
+
+fit::Frame frameOf(const QWidget& window)
+{
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 std::shared_ptr<MenuItem> findItem(const MenuItem& parent, std::string_view name)
@@ -82,6 +94,8 @@ struct Window::Impl {
     // screen, anything else where the window manager puts it.
     std::int64_t defaultLocation = 0;
     bool menuBarVisible = false;
+    double scale = 1.0;
+    bool shownBefore = false;
     bool hasBackgroundColor = false;
     Color backgroundColor = RGB(255, 255, 255);
     std::map<std::string, std::function<bool()>, std::less<>> menuHandlers;
@@ -103,7 +117,8 @@ struct Window::Impl {
 
     void applySize()
     {
-        widget->setContentSize(QSize(toInt(width), toInt(height)), resizeable,
+        const auto shown = [this](std::int64_t length) { return toInt(fit::scaleSpan(0, length, scale).length); };
+        widget->setContentSize(QSize(shown(width), shown(height)), resizeable,
                                QSize(toInt(minimumWidth), toInt(minimumHeight)),
                                QSize(toInt(maximumWidth), toInt(maximumHeight)));
     }
@@ -123,22 +138,64 @@ struct Window::Impl {
             widget->show();
     }
 
-    void placeForFirstShow()
+    // The layout at the factor that fits the screen's free area inside a frame of these margins;
+    // true when the factor changed. A window the user can resize keeps its layout's size.
+    bool fitScreen(Window& owner, const fit::Frame& frame)
     {
-        QWidget* over = defaultLocation == 1 ? QApplication::activeWindow() : nullptr;
-        if (over == widget.data())
-            over = nullptr;
-        QRect area;
-        if (over)
-            area = over->frameGeometry();
-        else if (defaultLocation == 1 || defaultLocation == 2)
-            area = widget->screen()->availableGeometry();
-        else
-            return;
+        const QRect free = widget->screen()->availableGeometry();
+        const double wanted = resizeable ? 1.0
+                                         : fit::scaleToFit(width, height, widget->menuBarHeight(), frame,
+                                                           {free.x(), free.y(), free.width(), free.height()});
+        if (wanted == scale)
+            return false;
+        scale = wanted;
+        applySize();
+        for (const auto& control : owner.controls_)
+            control->layoutScaled();
+        return true;
+    }
+
+    // Moves the window, whose frame has these margins, to its place: centred where its
+    // DefaultLocation asks for it, and in any case with the whole frame on the screen's free area.
+    void place(const fit::Frame& frame, bool centre)
+    {
         widget->adjustSize();
-        QRect frame = widget->frameGeometry();
-        frame.moveCenter(area.center());
-        widget->move(frame.topLeft());
+        QRect outer(widget->pos(), widget->size().grownBy(QMargins(toInt(frame.left), toInt(frame.top),
+                                                                    toInt(frame.right), toInt(frame.bottom))));
+        if (centre && (defaultLocation == 1 || defaultLocation == 2)) {
+            QWidget* over = defaultLocation == 1 ? QApplication::activeWindow() : nullptr;
+            if (over == widget.data())
+                over = nullptr;
+            outer.moveCenter(over ? over->frameGeometry().center() : widget->screen()->availableGeometry().center());
+        }
+        const QRect free = widget->screen()->availableGeometry();
+        const fit::Area kept = fit::keepOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
+                                                 {free.x(), free.y(), free.width(), free.height()});
+        const QPoint target(static_cast<int>(kept.left), static_cast<int>(kept.top));
+        if (target != widget->pos())
+            widget->move(target); // a window's position is its frame's
+    }
+
+    // Before the first show the frame is not known yet: that of a window already shown is the best
+    // guess, else a usual title bar and border. Once the window manager has framed the window, it
+    // is fitted again with the frame it really has. A window that fits is placed as its layout
+    // alone asks.
+    void fitAndPlaceForFirstShow(Window& owner)
+    {
+        fit::Frame frame = kUsualFrame;
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other != widget.data() && other->isVisible() && other->frameGeometry() != other->geometry()) {
+                frame = frameOf(*other);
+                break;
+            }
+        fitScreen(owner, frame);
+        if (defaultLocation == 1 || defaultLocation == 2)
+            place(scale < 1.0 ? frame : fit::Frame{}, true);
+        widget->whenFramed([this, &owner] {
+            const fit::Frame real = frameOf(*widget);
+            const bool rescaled = fitScreen(owner, real);
+            place(real, rescaled || scale < 1.0);
+        });
     }
 
     void applyBackground()
@@ -250,10 +307,8 @@ void Window::Constructor()
         std::erase(openWindows(), self);
         throw;
     }
-    if (impl_->visible) {
-        impl_->placeForFirstShow();
+    if (impl_->visible)
         Show();
-    }
 }
 
 void Window::Show()
@@ -264,6 +319,8 @@ void Window::Show()
     QWidget* widget = impl_->widget;
     widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
     if (!widget->isVisible()) {
+        if (!std::exchange(impl_->shownBefore, true))
+            impl_->fitAndPlaceForFirstShow(*this);
         widget->show(); // a window shown for the first time comes up in front
         return;
     }
@@ -326,6 +383,11 @@ std::int64_t Window::Height() const
 bool Window::Resizeable() const
 {
     return impl_->resizeable;
+}
+
+double Window::scaleFactor() const
+{
+    return impl_->scale;
 }
 
 void Window::AddControl(const std::string& name, std::shared_ptr<RectControl> control)

@@ -7,6 +7,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <utility>
 
 namespace fw {
 
@@ -53,6 +56,28 @@ void WindowWidget::setMenuBar(QMenuBar* bar)
 {
     layout_->setMenuBar(bar);
     refit();
+}
+
+int WindowWidget::menuBarHeight() const
+{
+    const QWidget* bar = layout_->menuBar();
+    return bar ? bar->sizeHint().height() : 0;
+}
+
+void WindowWidget::whenFramed(std::function<void()> then)
+{
+    framed_ = std::move(then);
+    winId(); // the toolkit window, whose exposure tells
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
+}
+
+bool WindowWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window manager maps the window once it has put its frame around it.
+    if (framed_ && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        QMetaObject::invokeMethod(this, std::exchange(framed_, nullptr), Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowWidget::refit()

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QMenuBar;
 class QVBoxLayout;
 
@@ -21,9 +23,13 @@ public:
     // within the limits.
     void setContentSize(QSize size, bool resizeable, QSize minimum, QSize maximum);
     void setMenuBar(QMenuBar* bar);
+    int menuBarHeight() const;
+    // Runs then once, when the window is next on the screen with its frame from the window manager.
+    void whenFramed(std::function<void()> then);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class Content;
@@ -33,6 +39,7 @@ private:
     Content* content_;
     QVBoxLayout* layout_;
     bool resizeable_ = true;
+    std::function<void()> framed_;
 };
 
 } // namespace fw

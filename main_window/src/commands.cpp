@@ -59,8 +59,9 @@ void Window1::pageSetupStep()
 void Window1::printStep()
 {
     fw::PrinterSetup* setup = Globals::printerSetupDone ? &printerSetup() : nullptr;
-    // The page is output when its surface goes at the end of this call.
-    std::unique_ptr<fw::Graphics> page = fw::OpenPrinterDialog(setup, nullptr);
+    // The page shows the canvas's area; it is output when its surface goes at the end of this call.
+    std::unique_ptr<fw::Graphics> page = fw::OpenPrinterDialog(setup, nullptr, static_cast<double>(Globals::gw),
+                                                               static_cast<double>(Globals::gh));
     if (page)
         Globals::redraw(*page);
 }

@@ -63,7 +63,7 @@ protected:
     std::string printOnePage(fw::PrinterSetup* setup)
     {
         printIntoPdf();
-        auto page = fw::OpenPrinterDialog(setup);
+        auto page = fw::OpenPrinterDialog(setup, nullptr, 636, 553);
         EXPECT_NE(page, nullptr);
         if (!page)
             return {};
@@ -93,7 +93,7 @@ TEST_F(Printing, OnePageGoesIntoThePdfWhenTheSurfaceIsReleased)
 TEST_F(Printing, CancelledPrintGivesNoSurfaceAndNoFile)
 {
     fw::setPrintDialogs({nullptr, [](const fw::PrinterSetup*) { return std::optional<fs::path>(); }});
-    EXPECT_EQ(fw::OpenPrinterDialog(nullptr), nullptr);
+    EXPECT_EQ(fw::OpenPrinterDialog(nullptr, nullptr, 636, 553), nullptr);
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
@@ -106,7 +106,7 @@ TEST_F(Printing, WithoutStandInsBothDialogsAreCancelled)
     const std::string before = setup.Settings();
     EXPECT_FALSE(setup.PageSetupDialog());
     EXPECT_EQ(setup.Settings(), before);
-    EXPECT_EQ(fw::OpenPrinterDialog(&setup), nullptr);
+    EXPECT_EQ(fw::OpenPrinterDialog(&setup, nullptr, 636, 553), nullptr);
     EXPECT_TRUE(fs::is_empty(folder));
 }
 

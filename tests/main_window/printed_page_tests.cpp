@@ -49,6 +49,22 @@ std::optional<QPoint> blackAxesCrossing(const QImage& page)
     return QPoint(bestColumn, bestRow);
 }
 
+bool inked(QRgb c)
+{
+    return qRed(c) < 250 || qGreen(c) < 250 || qBlue(c) < 250;
+}
+
+// The smallest rectangle that holds every inked pixel of the page.
+QRect inkBounds(const QImage& page)
+{
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (inked(page.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 class PrintedPageTest : public MainWindowTest {
 protected:
     void TearDown() override
@@ -57,13 +73,18 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    // Prints through the "Print ..." button with both dialogs confirmed, and rasterises the page at
-    // 96 dots per inch, so that one canvas pixel is one pixel of the page.
-    QImage printAndRasterise()
+    // Prints through the "Print ..." button with both dialogs confirmed, the page setup choosing the
+    // page when given, and rasterises the page at 96 dots per inch, so that one canvas pixel is one
+    // pixel of the page.
+    QImage printAndRasterise(std::optional<fw::testing::PageChoice> page = std::nullopt)
     {
         fs::create_directories(folder);
         const fs::path pdf = folder / "page.pdf";
-        fw::setPrintDialogs({[](fw::PrinterSetup&) { return true; },
+        fw::setPrintDialogs({[page](fw::PrinterSetup& choice) {
+                                 if (page)
+                                     fw::testing::choosePage(choice, *page);
+                                 return true;
+                             },
                              [pdf](const fw::PrinterSetup*) -> std::optional<fs::path> { return pdf; }});
         fw::testing::click(*window->PushButton6());
         const std::string command = "pdftoppm -r 96 -png -singlefile '" + pdf.string() + "' '"
@@ -142,5 +163,68 @@ TEST_F(PrintedPageTest, ThePageShowsTheCanvasDiagramUnscaled)
     EXPECT_LT(qGreen(printedAxis), 80);
     EXPECT_LT(qBlue(printedAxis), 80);
 }
+
+using Paper = fw::testing::PageChoice::Paper;
+
+struct PageCase {
+    const char* name;
+    fw::testing::PageChoice page;
+    double paperWidthMm, paperHeightMm; // as the paper lies: A4 210 x 297, Letter 8.5 x 11 in
+};
+
+class PrintedPageOnPaper : public PrintedPageTest, public ::testing::WithParamInterface<PageCase> {};
+
+// The margins differ on every side, so a drawing centred on the paper instead of in the printable
+// area, or placed from a corner, misses by millimetres.
+TEST_P(PrintedPageOnPaper, ShowsOnlyTheCanvasAreaInTheMiddleOfThePrintableArea)
+{
+    if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftoppm is not installed";
+    const PageCase& c = GetParam();
+    // The meeting construction and both rods with traces and shadows reach far beyond the canvas.
+    for (auto box : {window->CheckBox1(), window->CheckBox2(), window->CheckBox3(), window->CheckBox4(),
+                     window->CheckBox5(), window->CheckBox6()})
+        box->setValue(true);
+    fw::testing::mousePress(*window->Canvas1(), 40, 60);
+    fw::testing::mouseRelease(*window->Canvas1(), 40, 60);
+
+    const QImage page = printAndRasterise(c.page);
+    ASSERT_FALSE(page.isNull()) << "the printed PDF could not be rasterised";
+    constexpr double kPixelsPerMm = 96.0 / 25.4;
+    EXPECT_NEAR(page.width(), c.paperWidthMm * kPixelsPerMm, 1.0);
+    EXPECT_NEAR(page.height(), c.paperHeightMm * kPixelsPerMm, 1.0);
+
+    // The canvas's 636 x 553 pixels in the middle of the paper inside its margins.
+    const double printableLeft = c.page.leftMm * kPixelsPerMm, printableTop = c.page.topMm * kPixelsPerMm;
+    const double printableWidth = (c.paperWidthMm - c.page.leftMm - c.page.rightMm) * kPixelsPerMm;
+    const double printableHeight = (c.paperHeightMm - c.page.topMm - c.page.bottomMm) * kPixelsPerMm;
+    const double areaLeft = printableLeft + (printableWidth - 636) / 2;
+    const double areaTop = printableTop + (printableHeight - 553) / 2;
+
+    // All ink lies in the area and its one-pixel frame, which the ink therefore fills exactly. The
+    // PDF holds the page and its margins in whole points, and the rasteriser puts a thin line on
+    // whole pixels: together they move an edge by up to a pixel and a half.
+    const QRect ink = inkBounds(page);
+    constexpr double kRasterSlack = 1.5;
+    EXPECT_NEAR(ink.left(), areaLeft - 1, kRasterSlack);
+    EXPECT_NEAR(ink.top(), areaTop - 1, kRasterSlack);
+    EXPECT_NEAR(ink.right(), areaLeft + 636, kRasterSlack);
+    EXPECT_NEAR(ink.bottom(), areaTop + 553, kRasterSlack);
+
+    // The black axes cross at the origin handle, (300, 400) of the canvas; the axes are two pixels
+    // wide, so either of their columns and rows may be the darkest.
+    const auto crossing = blackAxesCrossing(page);
+    ASSERT_TRUE(crossing);
+    EXPECT_NEAR(crossing->x(), areaLeft + 300, kRasterSlack + 1);
+    EXPECT_NEAR(crossing->y(), areaTop + 400, kRasterSlack + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paper, PrintedPageOnPaper,
+    ::testing::Values(PageCase{"A4Portrait", {Paper::A4, false, 30, 20, 10, 40}, 210, 297},
+                      PageCase{"A4Landscape", {Paper::A4, true, 12, 25, 35, 8}, 297, 210},
+                      PageCase{"LetterPortrait", {Paper::Letter, false, 6, 40, 25, 15}, 215.9, 279.4},
+                      PageCase{"LetterLandscape", {Paper::Letter, true, 40, 10, 5, 30}, 279.4, 215.9}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <main_window/window1_record.h>
 
+#include <framework/image.h>
 #include <framework/runtime.h>
 
 #include <set>
@@ -115,6 +116,17 @@ TEST_F(MainWindowTest, MenuActionsAreNotRegisteredOnAnotherKindOfWindow)
     auto other = std::make_shared<OtherWindow>();
     EXPECT_THROW(window->AddMenuHandlers(*other), fw::IllegalCastException);
     EXPECT_FALSE(other->hasMenuHandler("aboutItem"));
+}
+
+// The test programs' screen is a desktop monitor of 1920 x 1200, which the window fits.
+TEST_F(MainWindowTest, OnAScreenItFitsTheWindowIsShownAtItsLayoutSize)
+{
+    fw::testing::processEvents(); // once framed, the window is fitted again
+    EXPECT_EQ(window->scaleFactor(), 1.0);
+    auto content = fw::testing::renderWindow(*window);
+    EXPECT_EQ(content->width(), 894);
+    EXPECT_EQ(content->height(), 813);
+    EXPECT_EQ(fw::testing::renderControl(*window->Canvas1())->width(), 636);
 }
 
 TEST_F(MainWindowTest, TheWindowRecordShapesTheWindow)

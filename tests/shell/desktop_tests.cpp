@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -69,8 +70,10 @@ protected:
     {
         if (!XSession::available())
             GTEST_SKIP() << "Xvfb or xdotool is not installed";
-        session_ = std::make_unique<XSession>();
+        session_ = std::make_unique<XSession>(screenSize());
     }
+
+    virtual std::string screenSize() const { return "1400x1100"; }
 
     std::unique_ptr<ChildProcess> startProgram(const std::vector<std::string>& arguments = {})
     {
@@ -208,6 +211,65 @@ TEST_F(DesktopSession, TypingASpeedDoesNotWaitOnAClipboardOwnerThatNeverAnswers)
     EXPECT_TRUE(waitUntil([&] { return session_->pixels(id, canvas) == quarter; }, 1s))
         << "the program waited on the clipboard's owner while the speed was typed";
 }
+
+struct ScreenCase {
+    const char* name;
+    const char* size;
+    bool windowFits; // with its menu bar and openbox's frame
+
+    friend void PrintTo(const ScreenCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ScreenSizes : public DesktopSession, public ::testing::WithParamInterface<ScreenCase> {
+protected:
+    std::string screenSize() const override { return GetParam().size; }
+};
+
+TEST_P(ScreenSizes, TheWholeWindowLiesOnTheScreenWithItsFrameAndQuitEndsWithZero)
+{
+    if (!session_->hasWindowManager())
+        GTEST_SKIP() << "a frame around the window needs a window manager (openbox)";
+    auto program = startProgram();
+    const auto id = mainWindow(*program);
+    ASSERT_FALSE(id.empty());
+    // The window is fitted again once it has its frame: wait until it keeps its place and size.
+    const auto screen = session_->screen();
+    WindowGeometry frame;
+    waitUntil(
+        [&] {
+            frame = session_->frame(id);
+            std::this_thread::sleep_for(300ms);
+            return frame.width > 0 && session_->frame(id) == frame;
+        },
+        20s);
+    const auto window = session_->geometry(id);
+    EXPECT_GE(frame.x, 0);
+    EXPECT_GE(frame.y, 0) << "the title bar lies on the screen";
+    EXPECT_LE(frame.x + frame.width, screen.width);
+    EXPECT_LE(frame.y + frame.height, screen.height) << "the bottom row of buttons lies on the screen";
+    if (GetParam().windowFits) {
+        EXPECT_EQ(window.width, kMainContentWidth) << "a window that fits is shown as its layout says";
+        EXPECT_LT(window.height, kMainContentHeight + 60);
+    } else {
+        EXPECT_LT(window.width, kMainContentWidth);
+        EXPECT_GE(frame.height, screen.height - 2) << "only as much smaller as the screen asks";
+    }
+    session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-main-window-" + GetParam().size + ".png");
+
+    // "Quit" lies at its layout place times the factor: left 797, top 765, 75 by 20.
+    const double scale = static_cast<double>(window.width) / kMainContentWidth;
+    const long menuBar = window.height - std::lround(kMainContentHeight * scale);
+    session_->clickInWindow(id, std::lround((797 + 75 / 2.0) * scale), menuBar + std::lround((765 + 20 / 2.0) * scale));
+    const auto result = program->wait(30s);
+    ASSERT_TRUE(result.exitStatus.has_value()) << "the program did not end: " << result.standardError;
+    EXPECT_EQ(*result.exitStatus, 0) << result.standardError;
+}
+
+INSTANTIATE_TEST_SUITE_P(RealProgram, ScreenSizes,
+                         ::testing::Values(ScreenCase{"laptop_1366_by_768", "1366x768", false},
+                                           ScreenCase{"projector_1024_by_768", "1024x768", false},
+                                           ScreenCase{"desktop_1920_by_1200", "1920x1200", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // In the build tree the resources lie in the folder "resources" beside the program.
 TEST(BuildTreeProgram, FindsItsAboutPictureAndIconBesideItself)

@@ -49,7 +49,7 @@ bool XSession::available()
     return haveTool("Xvfb") && haveTool("xdotool");
 }
 
-XSession::XSession()
+XSession::XSession(const std::string& screenSize)
 {
     // A display is free when it has no lock file and nothing answers on it: a server elsewhere can
     // hold a display's abstract socket without any file here, and clients would reach that one.
@@ -61,7 +61,7 @@ XSession::XSession()
         if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock") || answers(candidate))
             continue;
         auto server = std::make_unique<ChildProcess>(
-            "Xvfb", std::vector<std::string>{candidate, "-nolisten", "tcp", "-screen", "0", "1400x1100x24"});
+            "Xvfb", std::vector<std::string>{candidate, "-nolisten", "tcp", "-screen", "0", screenSize + "x24"});
         if (waitUntil([&] { return !server->running() || answers(candidate); }, 20s) && server->running()) {
             std::this_thread::sleep_for(200ms);
             if (server->running()) {
@@ -130,6 +130,42 @@ WindowGeometry XSession::geometry(const std::string& windowId) const
         g.y = std::stol(m[2]);
     }
     if (std::regex_search(text, m, std::regex(R"(Geometry: (\d+)x(\d+))"))) {
+        g.width = std::stol(m[1]);
+        g.height = std::stol(m[2]);
+    }
+    return g;
+}
+
+WindowGeometry XSession::frame(const std::string& windowId) const
+{
+    // "Absolute upper-left X:  282" ... "Width: 801" of the window itself, and the frame's
+    // "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 20, 1": left, right, top, bottom.
+    const auto info = runCommand("DISPLAY=" + display_ + " xwininfo -id " + windowId + " 2>/dev/null");
+    const auto extents = runCommand("DISPLAY=" + display_ + " xprop -id " + windowId + " _NET_FRAME_EXTENTS 2>/dev/null");
+    auto number = [](const std::string& text, const std::string& pattern) {
+        std::smatch m;
+        return std::regex_search(text, m, std::regex(pattern)) ? std::stol(m[1]) : 0L;
+    };
+    long left = 0, right = 0, top = 0, bottom = 0;
+    std::smatch m;
+    if (std::regex_search(extents, m, std::regex(R"(= (\d+), (\d+), (\d+), (\d+))"))) {
+        left = std::stol(m[1]);
+        right = std::stol(m[2]);
+        top = std::stol(m[3]);
+        bottom = std::stol(m[4]);
+    }
+    return {number(info, R"(Absolute upper-left X:\s+(-?\d+))") - left,
+            number(info, R"(Absolute upper-left Y:\s+(-?\d+))") - top,
+            number(info, R"(Width:\s+(\d+))") + left + right, number(info, R"(Height:\s+(\d+))") + top + bottom};
+}
+
+WindowGeometry XSession::screen() const
+{
+    // "1024 768"
+    const auto text = xdotool("getdisplaygeometry");
+    WindowGeometry g;
+    std::smatch m;
+    if (std::regex_search(text, m, std::regex(R"((\d+) (\d+))"))) {
         g.width = std::stol(m[1]);
         g.height = std::stol(m[2]);
     }

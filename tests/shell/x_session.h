@@ -27,6 +27,7 @@ bool waitUntil(Condition condition, std::chrono::milliseconds deadline)
 
 struct WindowGeometry {
     long x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const WindowGeometry&) const = default;
 };
 
 class XSession {
@@ -34,7 +35,8 @@ public:
     // Whether the tools the session needs are installed: Xvfb and xdotool.
     static bool available();
 
-    XSession(); // starts Xvfb on a free display, then openbox if installed
+    // Starts Xvfb on a free display with one screen of that size, then openbox if installed.
+    explicit XSession(const std::string& screenSize = "1400x1100");
     ~XSession();
 
     const std::string& display() const { return display_; }
@@ -48,6 +50,10 @@ public:
     std::optional<std::string> waitForWindow(const std::string& title, std::chrono::milliseconds deadline) const;
     // The window's size; its position as xdotool reports it, which a window manager's frame skews.
     WindowGeometry geometry(const std::string& windowId) const;
+    // The window with the window manager's frame around it, in screen pixels.
+    WindowGeometry frame(const std::string& windowId) const;
+    // The screen's size.
+    WindowGeometry screen() const;
     // Clicks the left button at a point of the window's own pixels.
     void clickInWindow(const std::string& windowId, long x, long y) const;
     // Brings the window to the front and types the keys into it, e.g. "alt+f".

@@ -34,7 +34,11 @@ private:
 
 // Shows the print dialog for setup (the default setup when nullptr). Returns the surface of the one
 // page to print, or nullptr when cancelled; the page is output when the surface is released. The
-// surface draws in canvas pixels, one pixel printed as 1/96 inch from the page's top left.
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent = nullptr);
+// page shows a canvas's drawing of drawingWidth x drawingHeight canvas pixels as the canvas does:
+// the surface draws in canvas pixels, one printed as 1/96 inch, with the drawing's top left at
+// (0, 0) and the drawing in the middle of the printable area, framed by a thin grey line; nothing is
+// drawn outside the drawing's area. A drawing larger than the printable area is printed smaller.
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* parent, double drawingWidth,
+                                            double drawingHeight);
 
 } // namespace fw

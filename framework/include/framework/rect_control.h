@@ -73,6 +73,8 @@ private:
     void setParentControl(const std::string& name);
     void placeWidget();
     void applyFont();
+    // The window is shown at another factor: the widget takes its place and font at it.
+    void layoutScaled();
 
     Window& window_;
     QWidget* widget_; // owned by the Qt parent chain, which the window owns; nullptr once gone
@@ -80,6 +82,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     bool tabStop_ = true;
+    bool hasFont_ = false;
     Cursor cursor_ = Cursor::StandardPointer;
     std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, tabIndex_ = 0;
     RectControl* parent_ = nullptr;

@@ -64,6 +64,11 @@ public:
     std::int64_t Width() const;
     std::int64_t Height() const;
     bool Resizeable() const;
+    // The factor at which the window's layout is shown: 1 wherever the window fits the free area
+    // of its screen, frame included; smaller for a window of fixed size that does not, which is
+    // then shown whole, every control and font scaled by it. Controls keep their Left, Top, Width
+    // and Height in the layout's pixels, and a canvas draws and reports the mouse in them.
+    double scaleFactor() const;
 
     // A new control of class C in this window (not yet registered).
     template <class C>

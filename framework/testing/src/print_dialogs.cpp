@@ -4,6 +4,8 @@
 
 #include <framework/testing/print_dialogs.h>
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QString>
 
@@ -22,6 +24,14 @@ PrintDialogs& printDialogs()
 void setPrintDialogs(PrintDialogs dialogs)
 {
     printDialogs() = std::move(dialogs);
+}
+
+void testing::choosePage(PrinterSetup& setup, const PageChoice& choice)
+{
+    const QPageSize paper(choice.paper == PageChoice::Paper::A4 ? QPageSize::A4 : QPageSize::Letter);
+    setup.impl().layout = QPageLayout(paper, choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(choice.leftMm, choice.topMm, choice.rightMm, choice.bottomMm),
+                                      QPageLayout::Millimeter);
 }
 
 namespace desktop {

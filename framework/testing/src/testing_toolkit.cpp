@@ -6,14 +6,35 @@
 #include <framework/testing.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <string>
 
 namespace fw::testing {
 
-void startToolkit()
+namespace {
+
+// The offscreen platform reads its one screen's size from a file that lives as long as the program.
+void chooseOffscreenScreen(std::int64_t width, std::int64_t height)
+{
+    static QTemporaryFile config(QDir::tempPath() + "/tovalin-offscreen-XXXXXX.json");
+    if (!config.open())
+        return; // the platform's own screen then
+    const std::string json = R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": )" + std::to_string(width)
+                           + R"(, "height": )" + std::to_string(height) + "}]}";
+    config.write(json.data(), static_cast<qint64>(json.size()));
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+}
+
+} // namespace
+
+void startToolkit(std::int64_t screenWidth, std::int64_t screenHeight)
 {
     if (!QApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            chooseOffscreenScreen(screenWidth, screenHeight);
         look::ignoreDesktopSettings();
         static int argc = 1;
         static char name[] = "tovalin-tests";

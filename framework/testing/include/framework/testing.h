@@ -26,9 +26,10 @@ class Window;
 
 namespace fw::testing {
 
-// Starts the toolkit for a test program (offscreen unless a platform is chosen), once, and from
-// then on counts the canvases' paints.
-void startToolkit();
+// Starts the toolkit for a test program, once, and from then on counts the canvases' paints. Unless
+// the environment chose a platform, it runs offscreen on one screen of the given size, whose whole
+// area is free for windows: by default a desktop monitor that every window of the program fits.
+void startToolkit(std::int64_t screenWidth = 1920, std::int64_t screenHeight = 1200);
 // Delivers pending events and repaints.
 void processEvents();
 

@@ -20,4 +20,18 @@ struct PrintDialogs {
 // Answers the dialogs until called again; a dialog without a stand-in is cancelled.
 void setPrintDialogs(PrintDialogs dialogs);
 
+namespace testing {
+
+// What a user chooses in the page-setup dialog: the paper, its orientation and its margins in
+// millimetres on the page as it lies.
+struct PageChoice {
+    enum class Paper { A4, Letter };
+    Paper paper = Paper::A4;
+    bool landscape = false;
+    double leftMm = 10, topMm = 10, rightMm = 10, bottomMm = 10;
+};
+void choosePage(PrinterSetup& setup, const PageChoice& choice);
+
+} // namespace testing
+
 } // namespace fw
