@@ -13,7 +13,9 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #define NOGDI // its RGB macro would hide fw::RGB
+#ifndef NOMINMAX // libstdc++ defines it for mingw-w64
 #define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

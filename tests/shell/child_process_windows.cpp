@@ -8,7 +8,9 @@
 
 #define WIN32_LEAN_AND_MEAN
 #define NOGDI
+#ifndef NOMINMAX // libstdc++ defines it for mingw-w64
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 namespace shell_tests {
@@ -23,9 +25,10 @@ std::string temporaryFile(const char* stem)
     return file.string();
 }
 
+// In text mode, as the child wrote it: its line ends "\r\n" read as "\n".
 std::string readAll(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
