@@ -22,7 +22,8 @@ inline std::string fromQString(const QString& text)
     return text.toStdString();
 }
 
-// Through UTF-16 both ways: a path's narrow text is in the system's code page on Windows.
+// Through UTF-16 both ways: what a path's narrow text is encoded in differs between Windows's C++
+// libraries (UTF-8 in GCC's, the system's code page in Microsoft's).
 inline QString pathToQString(const std::filesystem::path& path)
 {
     return QString::fromStdU16String(path.u16string());

@@ -77,7 +77,7 @@ TEST_F(ResourcePictures, MissingThenPresent)
     EXPECT_EQ(picture->Height(), 251);
 }
 
-// The toolkit takes file names as UTF-16, a path's narrow text is in the code page on Windows.
+// A folder name beyond ASCII reaches the toolkit intact on every platform.
 TEST_F(ResourcePictures, AFolderNamedBeyondAsciiGivesItsPicture)
 {
     const fs::path folder = root / fs::path(u8"Bilder-\u00e4\u00f6\u00fc-\u03c0");
