@@ -56,6 +56,10 @@ void applyLook()
     QFont font(toQString(kSystemFontFamily));
     font.setPixelSize(kSystemFontPixels);
     QApplication::setFont(font);
+    // Where the system has no Arial for the diagram (the offscreen platform on Windows knows only
+    // its font folder), the program's own family, with Arial's metrics, stands in for it, as
+    // fontconfig has it do on Linux.
+    QFont::insertSubstitution(QStringLiteral("Arial"), toQString(kSystemFontFamily));
 }
 
 const QFont& systemFont()

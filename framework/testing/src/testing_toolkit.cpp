@@ -25,7 +25,10 @@ void chooseOffscreenScreen(std::int64_t width, std::int64_t height)
                            + R"(, "height": )" + std::to_string(height) + "}]}";
     config.write(json.data(), static_cast<qint64>(json.size()));
     config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    // The platform's arguments are separated by colons: a Windows path goes relative, without its
+    // drive letter.
+    const QString path = QDir::current().relativeFilePath(config.fileName());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
 }
 
 } // namespace
