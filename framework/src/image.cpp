@@ -1,9 +1,9 @@
 // Offscreen images: a white QImage painted through the common surface.
 #include "image_impl.h"
 #include "painter_graphics.h"
+#include "qt_convert.h"
 
 #include <QPainter>
-#include <QString>
 
 #include <algorithm>
 #include <stdexcept>
@@ -38,7 +38,7 @@ Color Image::pixel(int x, int y) const
 
 bool Image::save(const std::filesystem::path& file) const
 {
-    return impl_->image.save(QString::fromStdString(file.string()));
+    return impl_->image.save(pathToQString(file));
 }
 
 } // namespace fw

@@ -2,6 +2,7 @@
 #include "painter_graphics.h"
 
 #include "qt_convert.h"
+#include "whole_pixels.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -11,7 +12,6 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <cmath>
 #include <unordered_map>
 
 namespace fw {
@@ -90,7 +90,7 @@ void PainterGraphics::applyFont(bool condensed)
     QFont font = QGuiApplication::font();
     if (FontName() != "System" && !FontName().empty())
         font.setFamily(QString::fromStdString(FontName()));
-    const int pixels = FontSize() > 0 ? std::max(1, static_cast<int>(std::lround(FontSize()))) : kDefaultFontPixels;
+    const int pixels = FontSize() > 0 ? toWholePixels(FontSize(), 1) : kDefaultFontPixels;
     font.setPixelSize(pixels);
     if (condensed)
         font.setStretch(QFont::Condensed);

@@ -1,8 +1,8 @@
 // Pictures read from the resource folders the program names.
 #include "picture_impl.h"
+#include "qt_convert.h"
 
 #include <QCoreApplication>
-#include <QString>
 
 namespace fw {
 
@@ -39,7 +39,7 @@ std::shared_ptr<Picture> Picture::FromResources(std::string_view fileName)
         if (!std::filesystem::is_regular_file(file, error))
             continue;
         QImage image;
-        if (image.load(QString::fromStdString(file.string())))
+        if (image.load(pathToQString(file)))
             return std::make_shared<Picture>(std::make_unique<Impl>(Impl{std::move(image)}));
     }
     return nullptr;
@@ -60,7 +60,7 @@ std::vector<std::filesystem::path> resourceFolders()
         }
         // A relative folder lies beside the executable, whose folder is known once the toolkit runs.
         if (QCoreApplication::instance())
-            folders.push_back(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / folder);
+            folders.push_back(qStringToPath(QCoreApplication::applicationDirPath()) / folder);
     }
     return folders;
 }

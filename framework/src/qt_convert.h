@@ -1,4 +1,4 @@
-// Conversions between the framework's texts and colours and the toolkit's.
+// Conversions between the framework's texts, paths and colours and the toolkit's.
 #pragma once
 
 #include <framework/color.h>
@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,17 @@ inline QString toQString(std::string_view text)
 inline std::string fromQString(const QString& text)
 {
     return text.toStdString();
+}
+
+// Through UTF-16 both ways: a path's narrow text is in the system's code page on Windows.
+inline QString pathToQString(const std::filesystem::path& path)
+{
+    return QString::fromStdU16String(path.u16string());
+}
+
+inline std::filesystem::path qStringToPath(const QString& text)
+{
+    return std::filesystem::path(text.toStdU16String());
 }
 
 // The top byte of a Color counts transparency, so 0 is opaque.

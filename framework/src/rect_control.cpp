@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "qt_convert.h"
+#include "whole_pixels.h"
 #include "window_widget.h"
 
 #include <framework/runtime.h>
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -221,7 +221,7 @@ void RectControl::applyFont()
             font.setFamily(toQString(family));
     }
     if (const PropertyValue* size = storedProperty("FontSize"); size && std::get<float>(*size) > 0)
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::get<float>(*size)))));
+        font.setPixelSize(toWholePixels(std::get<float>(*size), 1));
     font.setBold(flag("Bold"));
     font.setItalic(flag("Italic"));
     font.setUnderline(flag("Underline"));

@@ -2,11 +2,11 @@
 #include "rectangle_widget.h"
 
 #include "qt_convert.h"
+#include "whole_pixels.h"
 
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace fw {
 
@@ -17,7 +17,7 @@ void RectangleWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int w = width(), h = height();
     painter.fillRect(0, 0, w, h, toQColor(fillColor));
-    const int border = std::clamp(static_cast<int>(std::lround(borderThickness)), 0, std::min(w, h) / 2 + 1);
+    const int border = toWholePixels(borderThickness, 0, std::min(w, h) / 2 + 1);
     if (border == 0)
         return;
     const QColor topLeft = toQColor(topLeftColor), bottomRight = toQColor(bottomRightColor);

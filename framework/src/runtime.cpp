@@ -1,4 +1,5 @@
 // The runtime's lifecycle: toolkit start, initialisers, the event loop, failures and exit status.
+#include "qt_convert.h"
 #include "runtime_state.h"
 
 #include <framework/application.h>
@@ -67,7 +68,7 @@ void SetDesktopIdentity(const std::string& desktopFileName, const std::string& i
         const auto file = folder / (iconName + ".png");
         std::error_code error;
         if (std::filesystem::is_regular_file(file, error)) {
-            fallback = QIcon(QString::fromStdString(file.string()));
+            fallback = QIcon(pathToQString(file));
             break;
         }
     }

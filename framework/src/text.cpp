@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -223,7 +224,20 @@ double Val(std::string_view text)
     return negative ? -largest : largest;
 }
 
-double Round(double value) { return std::round(value); }
+double Round(double value)
+{
+    // Not std::round: mingw-w64's adds a half and floors, which turns the largest double below a
+    // half into 1. The fraction split off here is exact, and so is its comparison with a half.
+    if (!(std::fabs(value) < 0x1p52))
+        return value; // whole already, or not a number
+    const double whole = static_cast<double>(static_cast<std::int64_t>(value)); // towards zero
+    const double fraction = value - whole;
+    if (fraction >= 0.5)
+        return whole + 1;
+    if (fraction <= -0.5)
+        return whole - 1;
+    return std::copysign(whole, value); // -0.4 gives -0, as it does for every other negative
+}
 
 double Sqrt(double value) { return std::sqrt(value); }
 

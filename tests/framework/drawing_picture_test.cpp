@@ -10,9 +10,30 @@
 #include <random>
 #include <string>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOGDI // its RGB macro would hide fw::RGB
+#ifndef NOMINMAX // libstdc++ defines it for mingw-w64
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
+
+// The running test program's folder, asked of the system rather than of the toolkit.
+fs::path executableFolder()
+{
+#ifdef _WIN32
+    std::wstring name(32768, L'\0');
+    name.resize(GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size())));
+    return fs::path(name).parent_path();
+#else
+    return fs::read_symlink("/proc/self/exe").parent_path();
+#endif
+}
 
 fs::path freshFolder(const std::string& stem)
 {
@@ -54,6 +75,18 @@ TEST_F(ResourcePictures, MissingThenPresent)
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Width(), 194);
     EXPECT_EQ(picture->Height(), 251);
+}
+
+// The toolkit takes file names as UTF-16, a path's narrow text is in the code page on Windows.
+TEST_F(ResourcePictures, AFolderNamedBeyondAsciiGivesItsPicture)
+{
+    const fs::path folder = root / fs::path(u8"Bilder-\u00e4\u00f6\u00fc-\u03c0");
+    fs::create_directories(folder);
+    writeJpeg(folder / "Vumo2020.jpg", 12, 4);
+    fw::SetResourceFolders({folder});
+    const auto picture = fw::Picture::FromResources("Vumo2020.jpg");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 12);
 }
 
 TEST_F(ResourcePictures, UnreadableFileGivesNothing)
@@ -101,7 +134,7 @@ TEST_F(ResourcePictures, TheFirstFolderThatHoldsTheFileGivesThePicture)
 
 TEST(ResourceFolders, RelativeOnesLieBesideTheExecutableAbsoluteOnesAsGiven)
 {
-    const fs::path exeFolder = fs::read_symlink("/proc/self/exe").parent_path();
+    const fs::path exeFolder = executableFolder();
     const fs::path absolute = fs::temp_directory_path() / "tovalin-absolute-resources";
     fw::SetResourceFolders({"resources", "../data/program", absolute});
     const auto folders = fw::resourceFolders();

@@ -28,7 +28,22 @@ INSTANTIATE_TEST_SUITE_P(Halves, RoundTest, ::testing::Values(
     RoundCase{"2.5, where half to even would give 2", 2.5, 3.0},
     RoundCase{"-2.5, where half to even would give -2", -2.5, -3.0},
     RoundCase{"largest double below a half, where adding 0.5 and flooring gives 1",
-              std::nextafter(0.5, 0.0), 0.0}));
+              std::nextafter(0.5, 0.0), 0.0},
+    RoundCase{"the same below minus a half, where subtracting 0.5 and ceiling gives -1",
+              std::nextafter(-0.5, 0.0), 0.0},
+    RoundCase{"2^52 + 1, where adding 0.5 rounds the sum up to 2^52 + 2",
+              4503599627370497.0, 4503599627370497.0},
+    RoundCase{"the last half below 2^52: 2^51 + 0.5, whose sum with 0.5 is exact",
+              2251799813685248.5, 2251799813685249.0}));
+
+TEST(RoundSigns, ZerosKeepTheirSignAndNonFiniteValuesStay)
+{
+    EXPECT_TRUE(std::signbit(fw::Round(-0.4))) << "like every other negative value, -0.4 rounds to -0";
+    EXPECT_FALSE(std::signbit(fw::Round(0.4)));
+    EXPECT_EQ(fw::Round(INFINITY), INFINITY);
+    EXPECT_EQ(fw::Round(-INFINITY), -INFINITY);
+    EXPECT_TRUE(std::isnan(fw::Round(NAN)));
+}
 
 // Slider positions for typed speeds: Round(20 + 19 v).
 INSTANTIATE_TEST_SUITE_P(SpeedSlider, RoundTest, ::testing::Values(

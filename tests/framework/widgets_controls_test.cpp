@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <cmath>
+
 namespace widgets_test {
 namespace {
 
@@ -273,6 +275,35 @@ TEST_F(ControlsTest, ARectangleIsFilledAndFramedInItsColours)
     EXPECT_EQ(image->pixel(1, 30), fw::RGB(255, 255, 255)) << "the border is one pixel";
     EXPECT_EQ(window->ControlByName("Frame")->propertyKind("TabStop"), nullptr) << "a rectangle has no tab stop";
 }
+
+// The border thickness is a double; the frame is drawn in whole pixels, halves rounded away from
+// zero on the exact value as Round does.
+struct BorderCase {
+    const char* name;
+    double thickness;
+    int pixels;
+};
+
+class RectangleBorderTest : public ControlsTest, public ::testing::WithParamInterface<BorderCase> {};
+
+TEST_P(RectangleBorderTest, TheBorderIsTheThicknessRoundedToWholePixels)
+{
+    auto window = buildWith([](FakeWindow& w) { w.createControl<fw::Rectangle>("Frame", kFrame); });
+    window->ControlByName("Frame")->setProperty("BorderThickness", GetParam().thickness);
+    auto image = fw::testing::renderControl(*window->ControlByName("Frame"));
+    int border = 0;
+    while (border < 30 && image->pixel(border, 30) == fw::RGB(255, 0, 0))
+        ++border;
+    EXPECT_EQ(border, GetParam().pixels) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Thicknesses, RectangleBorderTest, ::testing::Values(
+    BorderCase{"none", 0.0, 0},
+    BorderCase{"largest double below a half: no border", 0.49999999999999994, 0},
+    BorderCase{"a half: one pixel", 0.5, 1},
+    BorderCase{"2.5, where half to even would give 2", 2.5, 3},
+    BorderCase{"negative: none", -2.0, 0},
+    BorderCase{"not a number: none", NAN, 0}));
 
 } // namespace
 } // namespace widgets_test

@@ -10,7 +10,8 @@
 namespace shell_tests {
 
 struct ChildResult {
-    std::optional<int> exitStatus; // nullopt when it was ended by a signal or did not end in time
+    // nullopt when it was ended by a signal (on Windows: an exception) or did not end in time
+    std::optional<int> exitStatus;
     std::string standardOutput;
     std::string standardError;
 };
@@ -30,16 +31,20 @@ public:
     ChildResult wait(std::chrono::milliseconds deadline);
     // What the child has written to its standard error so far.
     std::string peekErrors() const;
-    int pid() const { return pid_; }
 
 private:
+#ifdef _WIN32
+    void* process_ = nullptr; // the child's process handle
+#else
     int pid_ = -1;
+#endif
     std::optional<int> status_;
     bool ended_ = false;
     std::string outFile_, errFile_;
 };
 
-// The path as one word of a shell command line, whatever characters it holds.
+// POSIX systems only, for the tests that run there alone:
+// the path as one word of a shell command line, whatever characters it holds.
 std::string shellQuoted(const std::filesystem::path& path);
 // Runs a command line through the shell and returns its standard output; status in *status.
 std::string runCommand(const std::string& commandLine, int* status = nullptr);

@@ -39,7 +39,8 @@ std::string Str(double value);
 // every text, and the time is linear in the length of the text.
 double Val(std::string_view text);
 
-// Nearest whole number as a double; halves are rounded away from zero.
+// Nearest whole number as a double; halves are rounded away from zero, judged on the exact value
+// (the largest double below 0.5 gives 0) the same on every platform. NaN and the infinities stay.
 double Round(double value);
 
 double Sqrt(double value);

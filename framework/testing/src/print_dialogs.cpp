@@ -1,11 +1,11 @@
 // The print dialogs answered by the stand-ins a test has set.
 #include "desktop.h"
 #include "printer_setup_impl.h"
+#include "qt_convert.h"
 
 #include <framework/testing/print_dialogs.h>
 
 #include <QPrinter>
-#include <QString>
 
 namespace fw {
 
@@ -50,7 +50,7 @@ bool printDialog(QPrinter& printer, const PrinterSetup* setup, Window*)
         return false;
     const QPageLayout layout = printer.pageLayout();
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(file->string()));
+    printer.setOutputFileName(pathToQString(*file));
     printer.setPageLayout(layout); // a change of output format may reset the paper
     return true;
 }

@@ -4,6 +4,7 @@
 #include <framework/testing.h>
 
 #include <QApplication>
+#include <QFont>
 
 namespace fw::testing {
 
@@ -17,6 +18,11 @@ void startToolkit()
     static char name[] = "tovalin-tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv); // lives to the end of the test program
+#ifdef Q_OS_WIN
+    // There the offscreen platform knows only the fonts in QT_QPA_FONTDIR: Liberation Sans, with
+    // Arial's metrics, stands in for Arial as fontconfig has it do on Linux.
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+#endif
     countCanvasPaints();
 }
 
