@@ -9,6 +9,7 @@
 
 session_pids=()
 session_work=
+session_prefix= # the prefix whose Wine server this session started
 
 fail() {
     echo "FAIL: $*" >&2
@@ -19,9 +20,22 @@ fail() {
     exit 1
 }
 
+# Ends the prefix's Wine server and removes the prefix (some 700 MB).
+drop_wine_prefix() {
+    [ -n "$session_prefix" ] || return 0
+    WINEPREFIX=$session_prefix wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$session_prefix"
+    session_prefix=
+}
+
 end_wine_session() {
-    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
-    local pid
+    local status=$? pid
+    # A failed test leaves its prefix for a look at what happened; the next run removes it.
+    if [ "$status" -eq 0 ]; then
+        drop_wine_prefix
+    elif [ -n "$session_prefix" ]; then
+        WINEPREFIX=$session_prefix wineserver -k >/dev/null 2>&1 || true
+    fi
     for pid in "${session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${session_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 }
@@ -49,8 +63,9 @@ wine_session_start() {
 }
 
 fresh_wine_prefix() {
-    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
-    export WINEPREFIX=$session_work/$1
+    drop_wine_prefix
+    session_prefix=$session_work/$1
+    export WINEPREFIX=$session_prefix
     rm -rf "$WINEPREFIX"
     # The first program in a prefix starts Wine's desktop process, which keeps the output it
     # inherits open: booting the prefix first, with its output in a file, keeps it off the tests'.
