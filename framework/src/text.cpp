@@ -236,7 +236,7 @@ double Round(double value)
         return whole + 1;
     if (fraction <= -0.5)
         return whole - 1;
-    return std::copysign(whole, value); // -0.4 gives -0, as it does for every other negative
+    return std::copysign(whole, value); // -0.4 gives -0, as std::round does
 }
 
 double Sqrt(double value) { return std::sqrt(value); }
