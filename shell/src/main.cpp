@@ -27,6 +27,8 @@ int runProcess(int argc, char** argv)
 } // namespace
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOGDI // its RGB macro would hide fw::RGB
 #include <windows.h>
 
 // The Windows entry: its arguments change nothing, so the runtime gets the program's name only.
