@@ -3,27 +3,36 @@
 # program and its resources (installed by shell/) the folder holds the Qt libraries and plug-ins
 # and the compiler's runtime libraries, all beside the executable, where Windows and Qt look first.
 
-# The Qt libraries the program links, and the plug-ins it loads: the Windows platform, the native
-# style, and JPEG for the About picture.
+# The Qt libraries the program links, and the plug-ins it loads: the Windows platform and JPEG for
+# the About picture. The program draws its windows in its own style, which Qt's widget library
+# holds, so no style plug-in is needed.
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
     RUNTIME DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms)
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QJpegPlugin LIBRARY DESTINATION imageformats)
 # Qt takes its own prefix from where its core library lies; this keeps it inside the program's
 # folder, so no plug-in from outside it is loaded.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
 
-# The runtime libraries of the compiler that built the program (the posix thread model).
+# The runtime libraries of the compiler that built the program (the posix thread model), without
+# their debugging sections, which would make up most of the package.
+set(runtime_dir ${CMAKE_CURRENT_BINARY_DIR}/compiler-runtime)
+set(runtime_libraries)
 foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
         OUTPUT_VARIABLE library_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     if(NOT IS_ABSOLUTE ${library_path} OR NOT EXISTS ${library_path})
         message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${library} lies")
     endif()
-    install(FILES ${library_path} DESTINATION .)
+    add_custom_command(OUTPUT ${runtime_dir}/${library}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${runtime_dir}
+        COMMAND ${CMAKE_STRIP} --strip-debug -o ${runtime_dir}/${library} ${library_path}
+        DEPENDS ${library_path})
+    list(APPEND runtime_libraries ${runtime_dir}/${library})
 endforeach()
+add_custom_target(tovalin-diagram-compiler-runtime ALL DEPENDS ${runtime_libraries})
+install(FILES ${runtime_libraries} DESTINATION .)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_VENDOR "zavik quenzlar") # the installer keeps its Start-menu choice under this name

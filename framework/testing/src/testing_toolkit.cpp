@@ -16,19 +16,18 @@ namespace fw::testing {
 namespace {
 
 // The offscreen platform reads its one screen's size from a file that lives as long as the program.
+// The file lies in the working folder and is named relatively: the platform's arguments are
+// separated by colons, which rules out a path with a Windows drive letter.
 void chooseOffscreenScreen(std::int64_t width, std::int64_t height)
 {
-    static QTemporaryFile config(QDir::tempPath() + "/tovalin-offscreen-XXXXXX.json");
+    static QTemporaryFile config(QStringLiteral("tovalin-offscreen-XXXXXX.json"));
     if (!config.open())
         return; // the platform's own screen then
     const std::string json = R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": )" + std::to_string(width)
                            + R"(, "height": )" + std::to_string(height) + "}]}";
     config.write(json.data(), static_cast<qint64>(json.size()));
     config.flush();
-    // The platform's arguments are separated by colons: a Windows path goes relative, without its
-    // drive letter.
-    const QString path = QDir::current().relativeFilePath(config.fileName());
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QDir::current().relativeFilePath(config.fileName()).toUtf8());
 }
 
 } // namespace
