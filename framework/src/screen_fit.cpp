@@ -1,8 +1,9 @@
 // The arithmetic of showing a window smaller on a small screen.
 #include <framework/screen_fit.h>
+#include <framework/text.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 
 namespace fw::fit {
 
@@ -29,8 +30,8 @@ Span scaleSpan(std::int64_t begin, std::int64_t length, double scale)
     if (scale == 1.0)
         return {begin, length};
     // In doubles, and held within a quarter of the 64-bit range, so that no record's extreme
-    // values overflow.
-    const auto at = [scale](double v) { return std::llround(std::clamp(v * scale, -kLimit, kLimit)); };
+    // values overflow; rounded as Round rounds, the same on every platform.
+    const auto at = [scale](double v) { return static_cast<std::int64_t>(Round(std::clamp(v * scale, -kLimit, kLimit))); };
     const std::int64_t first = at(static_cast<double>(begin));
     return {first, at(static_cast<double>(begin) + static_cast<double>(length)) - first};
 }
