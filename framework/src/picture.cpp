@@ -14,10 +14,11 @@ std::vector<std::filesystem::path>& configuredFolders()
     return folders;
 }
 
-// Only a bare file name may be looked up, so no caller reaches outside the resource folders.
+// Only a bare file name may be looked up, so no caller reaches outside the resource folders. A colon
+// goes too: on Windows "C:name" is a file in the working folder of another drive.
 bool isPlainFileName(std::string_view name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string_view::npos
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\:") == std::string_view::npos
         && name.find('\0') == std::string_view::npos;
 }
 

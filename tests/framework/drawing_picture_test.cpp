@@ -108,6 +108,9 @@ TEST_P(UnsafeNames, AreRefusedEvenWhereAPictureLies)
     writeJpeg(root / "outside.jpg", 4, 4);
     fs::create_directories(resources / "sub");
     writeJpeg(resources / "sub" / "inner.jpg", 4, 4);
+#ifndef _WIN32
+    writeJpeg(resources / "C:inner.jpg", 4, 4); // only the refusal keeps this one from being read
+#endif
     std::string fileName = GetParam().fileName;
     if (fileName == "<absolute>")
         fileName = (root / "outside.jpg").string();
@@ -118,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
     Names, UnsafeNames,
     ::testing::Values(UnsafeName{"ParentFolder", "../outside.jpg"}, UnsafeName{"SubFolder", "sub/inner.jpg"},
                       UnsafeName{"BackslashSeparator", "sub\\inner.jpg"}, UnsafeName{"AbsolutePath", "<absolute>"},
-                      UnsafeName{"DotDotAlone", ".."}, UnsafeName{"Empty", ""}),
+                      UnsafeName{"DotDotAlone", ".."}, UnsafeName{"Empty", ""},
+                      UnsafeName{"WindowsDriveRelative", "C:inner.jpg"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResourcePictures, TheFirstFolderThatHoldsTheFileGivesThePicture)

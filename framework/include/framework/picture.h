@@ -15,7 +15,7 @@ public:
     int Height() const;
 
     // The picture of that file name among the application's resources, or nullptr when it is
-    // missing or unreadable.
+    // missing or unreadable, or when the name is more than a bare file name (a folder, a drive).
     static std::shared_ptr<Picture> FromResources(std::string_view fileName);
 
     struct Impl;
