@@ -90,12 +90,18 @@ protected:
         return id.value_or("");
     }
 
-    // Presses the main window's "About ..." button once the window is settled; the About window's id.
+    // Presses the main window's "About ..." button until the About window shows; its id. A click
+    // that comes before the window is settled is lost, and another is harmless: at most one About
+    // window exists.
     std::optional<std::string> openAboutWithButton(const std::string& mainId)
     {
-        std::this_thread::sleep_for(500ms);
-        clickAboutButton(*session_, mainId);
-        return session_->waitForWindow("about Tovalin", 20s);
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            clickAboutButton(*session_, mainId);
+            if (auto about = session_->waitForWindow("about Tovalin", 5s))
+                return about;
+        }
+        return std::nullopt;
     }
 
     // Closes the window as its close box does (openbox's binding) and expects the program to end with 0.
