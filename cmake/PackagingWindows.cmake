@@ -34,6 +34,22 @@ endforeach()
 add_custom_target(tovalin-diagram-compiler-runtime ALL DEPENDS ${runtime_libraries})
 install(FILES ${runtime_libraries} DESTINATION .)
 
+# The licences under which the Qt libraries and the compiler's runtime libraries are passed on, as
+# Debian states them for the sources they were built from, with the full texts they refer to.
+set(licence_files
+    /usr/share/doc/libqt6core6/copyright Qt.txt
+    /usr/share/doc/gcc-mingw-w64-base/copyright gcc-runtime.txt
+    /usr/share/doc/mingw-w64-common/copyright mingw-w64-runtime.txt
+    /usr/share/common-licenses/LGPL-3 LGPL-3.txt
+    /usr/share/common-licenses/GPL-3 GPL-3.txt)
+while(licence_files)
+    list(POP_FRONT licence_files from to)
+    if(NOT EXISTS ${from})
+        message(FATAL_ERROR "${from} is missing: its package states a licence the Windows package passes on")
+    endif()
+    install(FILES ${from} DESTINATION licences RENAME ${to})
+endwhile()
+
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_VENDOR "zavik quenzlar") # the installer keeps its Start-menu choice under this name
 set(CPACK_SYSTEM_NAME win64) # tovalin-diagram-1.0.0-win64.zip and .exe
