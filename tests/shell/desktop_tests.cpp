@@ -87,7 +87,22 @@ protected:
             ADD_FAILURE() << "no window titled \"Tovalin Diagram\" appeared on " << session_->display()
                           << "; program " << (program.running() ? "running" : "ended") << "; its errors: "
                           << program.peekErrors() << "; windows: " << session_->xdotool("search --name .");
+        else
+            waitUntilSettled(*id);
         return id.value_or("");
+    }
+
+    // The window is fitted again once the window manager has framed it, and a click or key that
+    // comes meanwhile can be lost: wait until it keeps its place and size.
+    void waitUntilSettled(const std::string& windowId)
+    {
+        waitUntil(
+            [&] {
+                const WindowGeometry frame = session_->frame(windowId);
+                std::this_thread::sleep_for(300ms);
+                return frame.width > 0 && session_->frame(windowId) == frame;
+            },
+            20s);
     }
 
     // Presses the main window's "About ..." button until the About window shows; its id. A click
@@ -243,16 +258,8 @@ TEST_P(ScreenSizes, TheWholeWindowLiesOnTheScreenWithItsFrameAndQuitEndsWithZero
     auto program = startProgram();
     const auto id = mainWindow(*program);
     ASSERT_FALSE(id.empty());
-    // The window is fitted again once it has its frame: wait until it keeps its place and size.
     const auto screen = session_->screen();
-    WindowGeometry frame;
-    waitUntil(
-        [&] {
-            frame = session_->frame(id);
-            std::this_thread::sleep_for(300ms);
-            return frame.width > 0 && session_->frame(id) == frame;
-        },
-        20s);
+    const WindowGeometry frame = session_->frame(id);
     const auto window = session_->geometry(id);
     EXPECT_GE(frame.x, 0);
     EXPECT_GE(frame.y, 0) << "the title bar lies on the screen";
@@ -312,7 +319,6 @@ TEST_P(QuitWays, EndTheProgramWithStatusZero)
     auto program = startProgram();
     const auto id = mainWindow(*program);
     ASSERT_FALSE(id.empty());
-    std::this_thread::sleep_for(500ms); // let the window take its place and its first paint
 
     GetParam().act(*session_, id);
     const auto result = program->wait(30s);
