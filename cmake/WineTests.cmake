@@ -22,15 +22,13 @@ list(REMOVE_DUPLICATES wine_dll_dirs)
 list(TRANSFORM wine_dll_dirs PREPEND "Z:")
 list(JOIN wine_dll_dirs ";" TOVALIN_WINE_PATH)
 
-# On Windows, Qt's offscreen platform reads fonts from QT_QPA_FONTDIR alone: the families the
-# program and its tests draw with, Liberation Sans (Arial's metrics) and DejaVu Sans.
-set(TOVALIN_WINE_FONTS ${CMAKE_BINARY_DIR}/fonts)
-file(GLOB font_files
-    /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf
-    /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
-    /usr/share/fonts/truetype/dejavu/DejaVuSans-*.ttf)
+# On Windows, Qt's offscreen platform reads fonts from QT_QPA_FONTDIR alone: the tests' fonts folder,
+# which holds Liberation Sans (Arial's metrics), and DejaVu Sans, the families the program and its
+# tests draw with.
+set(TOVALIN_WINE_FONTS ${TOVALIN_TEST_FONTS})
+file(GLOB font_files /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-*.ttf)
 if(NOT font_files)
-    message(FATAL_ERROR "the tests need fonts-liberation and fonts-dejavu-core")
+    message(FATAL_ERROR "the tests need fonts-dejavu-core")
 endif()
 file(COPY ${font_files} DESTINATION ${TOVALIN_WINE_FONTS})
 

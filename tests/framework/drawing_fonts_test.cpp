@@ -63,12 +63,9 @@ protected:
 
 TEST_F(ResourceFonts, TrueTypeFilesInTheFontsFolderAreRegistered)
 {
-    const fs::path font = "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf";
-    if (!fs::exists(font))
-        GTEST_SKIP() << font << " is not installed";
-    fs::copy_file(font, root_ / "second/fonts/Shipped.TTF");
+    fs::copy_file(TOVALIN_TEST_LIBERATION_SANS, root_ / "second/fonts/Shipped.TTF");
     std::ofstream(root_ / "second/fonts/notes.txt") << "not a font";
-    EXPECT_EQ(fw::RegisterResourceFonts(), std::vector<std::string>{"Liberation Mono"});
+    EXPECT_EQ(fw::RegisterResourceFonts(), std::vector<std::string>{"Liberation Sans"});
 }
 
 TEST_F(ResourceFonts, NoFontsFolderRegistersNothing)

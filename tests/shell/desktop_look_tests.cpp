@@ -1,6 +1,6 @@
 // Both windows look the same whatever the desktop's colour scheme, font and style, and on a system
 // without the font when the program brings it: each rendering equals the rendering with no desktop
-// settings at all, pixel for pixel.
+// settings at all, pixel for pixel, on a system that has that font.
 #include "child_process.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +23,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Settings and arguments may name the test's folder as {root}.
+// Settings and arguments may name the test's folder as {root}. The plain rendering it is compared
+// with runs on the system as it is, unless the desktop names another system for it.
 struct Desktop {
     const char* name;
     std::vector<std::string> environment;
     std::vector<std::string> probeArguments;
     bool needsQt6ct = false;
+    std::vector<std::string> plainEnvironment = {};
 };
 
 std::string inFolder(std::string text, const fs::path& root)
@@ -38,9 +40,6 @@ std::string inFolder(std::string text, const fs::path& root)
         text.replace(at, placeholder.size(), root.string());
     return text;
 }
-
-// The system's font is where Debian's fonts-liberation puts it.
-const fs::path kSystemFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
 
 void PrintTo(const Desktop& desktop, std::ostream* os)
 {
@@ -59,23 +58,33 @@ fixed="DejaVu Sans Mono,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 general="DejaVu Sans,12,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 )";
 
-// A system whose only fonts are DejaVu's, with the usual rules for choosing among fonts.
-constexpr const char* kFontconfigWithoutTheFont = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <dir>/usr/share/fonts/truetype/dejavu</dir>
-  <cachedir>{root}/fontconfig-cache</cachedir>
-  <include ignore_missing="yes">/etc/fonts/conf.d</include>
-</fontconfig>
-)";
+// A system whose fonts are those in the folders, with the usual rules for choosing among fonts.
+std::string fontconfig(const std::vector<fs::path>& fontFolders, const fs::path& cache)
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n<fontconfig>\n";
+    for (const fs::path& folder : fontFolders)
+        text += "  <dir>" + folder.string() + "</dir>\n";
+    text += "  <cachedir>" + cache.string() + "</cachedir>\n";
+    text += "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n</fontconfig>\n";
+    return text;
+}
+
+const fs::path kDejaVuFonts = "/usr/share/fonts/truetype/dejavu";
+
+// The font's files, as the build took them from the system. A system with the font is compared
+// with a program that brings it through these same files: the system's own fontconfig may choose
+// another release of the font, whose pixels differ.
+const fs::path kFontFiles = TOVALIN_TEST_FONTS;
 
 const Desktop kDesktops[] = {
     {"qt6ct with a dark scheme, a 12-point font and the Windows style", {"QT_QPA_PLATFORMTHEME=qt6ct"}, {}, true},
     {"the Windows style forced by QT_STYLE_OVERRIDE", {"QT_STYLE_OVERRIDE=Windows"}, {}},
     {"a dark palette, a 16-point font and the Windows style set before the program starts", {},
      {"--toolkit-settings"}},
-    {"a system without the font, which the program brings in its resources",
-     {"FONTCONFIG_FILE={root}/fonts.conf"}, {"--resources={root}/shipped"}},
+    {.name = "a system without the font, which the program brings in its resources",
+     .environment = {"FONTCONFIG_FILE={root}/without-the-font.conf"},
+     .probeArguments = {"--resources={root}/shipped"},
+     .plainEnvironment = {"FONTCONFIG_FILE={root}/with-the-font.conf"}},
 };
 
 class DesktopLook : public ::testing::TestWithParam<Desktop> {
@@ -86,31 +95,30 @@ protected:
         fs::remove_all(root_);
         fs::create_directories(root_ / "config/qt6ct");
         std::ofstream(root_ / "config/qt6ct/qt6ct.conf") << kQt6ctConfiguration;
-        std::ofstream(root_ / "fonts.conf") << inFolder(kFontconfigWithoutTheFont, root_);
+        std::ofstream(root_ / "without-the-font.conf") << fontconfig({kDejaVuFonts}, root_ / "fontconfig-cache");
+        std::ofstream(root_ / "with-the-font.conf") << fontconfig({kDejaVuFonts, kFontFiles}, root_ / "fontconfig-cache");
         fs::create_directories(root_ / "shipped/fonts");
-        std::error_code error;
-        fs::copy_file(kSystemFontFile, root_ / "shipped/fonts" / kSystemFontFile.filename(), error);
+        fs::copy(kFontFiles, root_ / "shipped/fonts");
     }
     void TearDown() override { fs::remove_all(root_); }
 
     // Renders both windows into the folder; no desktop settings but those given. Standard error
     // in *errors.
-    void render(const fs::path& folder, const Desktop* desktop, std::string* errors = nullptr)
+    void render(const fs::path& folder, const std::vector<std::string>& desktopEnvironment,
+                const std::vector<std::string>& probeArguments, std::string* errors = nullptr)
     {
         fs::create_directories(folder);
         std::map<std::string, std::string> settings = {{"QT_QPA_PLATFORM", "offscreen"},
                                                        {"QT_QPA_PLATFORMTHEME", ""},
                                                        {"QT_STYLE_OVERRIDE", ""},
                                                        {"XDG_CONFIG_HOME", (root_ / "config").string()}};
-        std::vector<std::string> arguments = {folder.string()};
-        if (desktop) {
-            for (const std::string& entry : desktop->environment) {
-                const auto equals = entry.find('=');
-                settings[entry.substr(0, equals)] = inFolder(entry.substr(equals + 1), root_);
-            }
-            for (const std::string& argument : desktop->probeArguments)
-                arguments.push_back(inFolder(argument, root_));
+        for (const std::string& entry : desktopEnvironment) {
+            const auto equals = entry.find('=');
+            settings[entry.substr(0, equals)] = inFolder(entry.substr(equals + 1), root_);
         }
+        std::vector<std::string> arguments = {folder.string()};
+        for (const std::string& argument : probeArguments)
+            arguments.push_back(inFolder(argument, root_));
         std::vector<std::string> environment;
         for (const auto& [name, value] : settings)
             environment.push_back(name + "=" + value);
@@ -131,10 +139,9 @@ TEST_P(DesktopLook, ChangesNothingInEitherWindow)
         && !fs::exists(fs::path(QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString())
                        / "platformthemes/libqt6ct.so"))
         GTEST_SKIP() << "qt6ct is not installed";
-    ASSERT_TRUE(fs::exists(kSystemFontFile)) << "fonts-liberation is not installed";
-    ASSERT_NO_FATAL_FAILURE(render(root_ / "plain", nullptr));
+    ASSERT_NO_FATAL_FAILURE(render(root_ / "plain", desktop.plainEnvironment, {}));
     std::string errors;
-    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", &desktop, &errors));
+    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", desktop.environment, desktop.probeArguments, &errors));
     EXPECT_EQ(errors.find("is not installed"), std::string::npos) << errors;
     for (const char* window : {"main.png", "about.png"}) {
         SCOPED_TRACE(window);
@@ -156,9 +163,8 @@ INSTANTIATE_TEST_SUITE_P(Desktops, DesktopLook, ::testing::ValuesIn(kDesktops));
 // font is missing, and still shows its windows.
 TEST_F(DesktopLook, AMissingFontIsNamedOnStandardError)
 {
-    const Desktop withoutTheFont{"a system without the font", {"FONTCONFIG_FILE={root}/fonts.conf"}, {}};
     std::string errors;
-    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", &withoutTheFont, &errors));
+    ASSERT_NO_FATAL_FAILURE(render(root_ / "desktop", {"FONTCONFIG_FILE={root}/without-the-font.conf"}, {}, &errors));
     EXPECT_NE(errors.find("the font \"Liberation Sans\" is not installed"), std::string::npos) << errors;
     EXPECT_TRUE(fs::exists(root_ / "desktop/main.png"));
 }
