@@ -1,5 +1,7 @@
 // Which font the toolkit really draws with, and the fonts a program brings in its resources.
 #include <framework/fonts.h>
+
+#include <framework/ascii_case.h>
 #include <framework/picture.h>
 
 #include "qt_convert.h"
@@ -9,7 +11,6 @@
 #include <QFontInfo>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace fw {
@@ -18,9 +19,7 @@ namespace {
 
 bool isFontFile(const std::filesystem::path& file)
 {
-    std::string ending = file.extension().string();
-    std::ranges::transform(ending, ending.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ending == ".ttf";
+    return equalsIgnoringAsciiCase(file.extension().string(), ".ttf");
 }
 
 } // namespace

@@ -1,22 +1,15 @@
 // Declared properties, looked up without regard to case, and the values records gave them.
 #include <framework/property_sheet.h>
+
+#include <framework/ascii_case.h>
 #include <framework/runtime.h>
 
-#include <cctype>
 #include <optional>
 #include <utility>
 
 namespace fw {
 
 namespace {
-
-std::string lowercased(std::string_view name)
-{
-    std::string key(name);
-    for (char& ch : key)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return key;
-}
 
 bool holdsKind(const PropertyValue& value, PropertyKind kind)
 {
@@ -37,18 +30,18 @@ bool holdsKind(const PropertyValue& value, PropertyKind kind)
 
 void PropertySheet::declare(std::string_view name, PropertyKind kind, Apply apply)
 {
-    declared_.insert_or_assign(lowercased(name), Declared{std::string(name), kind, std::move(apply)});
+    declared_.insert_or_assign(asciiLowercase(name), Declared{std::string(name), kind, std::move(apply)});
 }
 
 const PropertyKind* PropertySheet::propertyKind(std::string_view name) const
 {
-    auto found = declared_.find(lowercased(name));
+    auto found = declared_.find(asciiLowercase(name));
     return found == declared_.end() ? nullptr : &found->second.kind;
 }
 
 void PropertySheet::setProperty(std::string_view name, PropertyValue value)
 {
-    std::string key = lowercased(name);
+    std::string key = asciiLowercase(name);
     auto found = declared_.find(key);
     if (found == declared_.end())
         throw RuntimeException("there is no property named \"" + std::string(name) + "\"");
@@ -78,7 +71,7 @@ void PropertySheet::setProperty(std::string_view name, PropertyValue value)
 
 const PropertyValue* PropertySheet::storedProperty(std::string_view name) const
 {
-    auto found = stored_.find(lowercased(name));
+    auto found = stored_.find(asciiLowercase(name));
     return found == stored_.end() ? nullptr : &found->second;
 }
 

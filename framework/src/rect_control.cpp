@@ -7,6 +7,7 @@
 #include "whole_pixels.h"
 #include "window_widget.h"
 
+#include <framework/ascii_case.h>
 #include <framework/runtime.h>
 #include <framework/screen_fit.h>
 #include <framework/window.h>
@@ -15,7 +16,6 @@
 #include <QFont>
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <utility>
 
@@ -37,13 +37,6 @@ Qt::CursorShape shapeOf(Cursor cursor)
     case Cursor::HandOpen: return Qt::OpenHandCursor;
     }
     return Qt::ArrowCursor;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // The font as the window shows it: at the window's factor, in fractions of a pixel, so that a text
@@ -242,7 +235,7 @@ void RectControl::applyFont()
     QFont font = look::systemFont();
     if (const PropertyValue* name = storedProperty("FontName")) {
         const auto& family = std::get<std::string>(*name);
-        if (!family.empty() && !equalsIgnoringCase(family, "System"))
+        if (!family.empty() && !equalsIgnoringAsciiCase(family, "System"))
             font.setFamily(toQString(family));
     }
     if (const PropertyValue* size = storedProperty("FontSize"); size && std::get<float>(*size) > 0)

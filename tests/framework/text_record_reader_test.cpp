@@ -1,4 +1,5 @@
 // Applying layout records to a target: order, kinds by name and class, and malformed records.
+#include <framework/ascii_case.h>
 #include <framework/color.h>
 #include <framework/layout_record.h>
 #include <framework/runtime.h>
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -22,33 +22,25 @@ using Bytes = std::vector<std::uint8_t>;
 using fw::PropertyKind;
 using fw::PropertyValue;
 
-std::string lowerCase(std::string_view name)
-{
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return lower;
-}
-
 // A control of one class: declares its properties as the class spells them, finds them without
 // regard to case, and keeps every value it is given in order.
 class TestControl : public fw::PropertyTarget {
 public:
     void declare(std::string_view name, PropertyKind kind)
     {
-        declared_.insert_or_assign(lowerCase(name), Declared{std::string(name), kind});
+        declared_.insert_or_assign(fw::asciiLowercase(name), Declared{std::string(name), kind});
     }
 
     const PropertyKind* propertyKind(std::string_view name) const override
     {
-        const auto found = declared_.find(lowerCase(name));
+        const auto found = declared_.find(fw::asciiLowercase(name));
         return found == declared_.end() ? nullptr : &found->second.kind;
     }
 
     void setProperty(std::string_view name, PropertyValue value) override
     {
         applied.emplace_back(std::string(name), value);
-        current[declared_.at(lowerCase(name)).spelling] = std::move(value);
+        current[declared_.at(fw::asciiLowercase(name)).spelling] = std::move(value);
     }
 
     void recordApplied() override { ++recordsApplied; }

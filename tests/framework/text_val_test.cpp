@@ -1,9 +1,10 @@
 // Reading numbers from the speed field's text, whatever it holds.
+#include "scoped_locale.h"
+
 #include <framework/text.h>
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -110,15 +111,10 @@ TEST(ValLongText, ReadsHundredThousandDigits)
 // written, and "1.000", a thousand as German groups it, stays 1.
 TEST(ValLocale, ReadsAndWritesTheSameUnderADecimalCommaLocale)
 {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* chosen = nullptr;
     // Linux's names, then the one Windows's C runtime knows.
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR", "German_Germany.1252"}) {
-        if (std::setlocale(LC_ALL, name)) {
-            chosen = name;
-            break;
-        }
-    }
+    const framework_tests::ScopedLocale locale(
+        {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR", "German_Germany.1252"});
+    const char* chosen = locale.chosen();
     if (!chosen)
         GTEST_SKIP() << "no locale with a decimal comma is installed";
 
@@ -127,7 +123,6 @@ TEST(ValLocale, ReadsAndWritesTheSameUnderADecimalCommaLocale)
     EXPECT_EQ(fw::Val("1.000"), 1.0) << chosen;
     EXPECT_EQ(fw::Str(0.6), "0.6") << chosen;
     EXPECT_EQ(fw::Format(-69.444, "-###.00"), "-69.44") << chosen;
-    std::setlocale(LC_ALL, previous.c_str());
 }
 
 } // namespace
