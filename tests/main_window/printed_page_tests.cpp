@@ -1,4 +1,5 @@
 // The printed page shows the diagram the canvas shows, at one canvas pixel per 1/96 inch.
+#include "child_process.h"
 #include "main_window_fixture.h"
 
 #include <framework/color.h>
@@ -9,7 +10,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -87,9 +87,11 @@ protected:
                              },
                              [pdf](const fw::PrinterSetup*) -> std::optional<fs::path> { return pdf; }});
         fw::testing::click(*window->PushButton6());
-        const std::string command = "pdftoppm -r 96 -png -singlefile '" + pdf.string() + "' '"
-                                  + (folder / "page").string() + "'";
-        if (std::system(command.c_str()) != 0)
+        int status = 0;
+        shell_tests::runCommand("pdftoppm -r 96 -png -singlefile " + shell_tests::shellQuoted(pdf) + " "
+                                    + shell_tests::shellQuoted(folder / "page"),
+                                &status);
+        if (status != 0)
             return {};
         return QImage(QString::fromStdString((folder / "page.png").string())).convertToFormat(QImage::Format_RGB32);
     }
@@ -99,7 +101,7 @@ protected:
 
 TEST_F(PrintedPageTest, ThePageShowsTheCanvasDiagramUnscaled)
 {
-    if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0)
+    if (!shell_tests::haveTool("pdftoppm"))
         GTEST_SKIP() << "pdftoppm is not installed";
     // The busiest diagram: both rods with traces and shadows, and the meeting construction.
     for (auto box : {window->CheckBox1(), window->CheckBox2(), window->CheckBox3(), window->CheckBox4(),
@@ -178,7 +180,7 @@ class PrintedPageOnPaper : public PrintedPageTest, public ::testing::WithParamIn
 // area, or placed from a corner, misses by millimetres.
 TEST_P(PrintedPageOnPaper, ShowsOnlyTheCanvasAreaInTheMiddleOfThePrintableArea)
 {
-    if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0)
+    if (!shell_tests::haveTool("pdftoppm"))
         GTEST_SKIP() << "pdftoppm is not installed";
     const PageCase& c = GetParam();
     // The meeting construction and both rods with traces and shadows reach far beyond the canvas.

@@ -20,6 +20,11 @@ namespace shell_tests {
 
 namespace {
 
+// Tools fold their own words' case through the locale: in a Turkish one, ImageMagick capitalises
+// "ico" to "iCO" and knows the format no more. C.UTF-8 is in every glibc; an empty LANGUAGE is
+// not heeded.
+const std::vector<std::string> kToolLocale = {"LC_ALL=C.UTF-8", "LANGUAGE="};
+
 std::string temporaryFile(const char* stem)
 {
     std::string name = std::string("/tmp/") + stem + "-XXXXXX";
@@ -146,10 +151,22 @@ std::string shellQuoted(const std::filesystem::path& path)
     return word;
 }
 
+std::vector<std::string> toolEnvironment(const std::vector<std::string>& extra)
+{
+    auto environment = kToolLocale;
+    environment.insert(environment.end(), extra.begin(), extra.end());
+    return environment;
+}
+
 std::string runCommand(const std::string& commandLine, int* status)
 {
+    // Exported ahead of the whole line, so that every command of a pipeline or list has them.
+    std::string line;
+    for (const auto& entry : kToolLocale)
+        line += "export " + entry + "; ";
+    line += commandLine;
     std::string output;
-    FILE* pipe = popen(commandLine.c_str(), "r");
+    FILE* pipe = popen(line.c_str(), "r");
     if (!pipe)
         throw std::runtime_error("cannot run " + commandLine);
     char buffer[4096];

@@ -46,7 +46,12 @@ private:
 // POSIX systems only, for the tests that run there alone:
 // the path as one word of a shell command line, whatever characters it holds.
 std::string shellQuoted(const std::filesystem::path& path);
-// Runs a command line through the shell and returns its standard output; status in *status.
+// The environment entries for a tool the tests run (an X server, a window manager), followed by
+// the given ones: the tools work in C.UTF-8 whatever locale the tests run in, which the programs
+// under test keep.
+std::vector<std::string> toolEnvironment(const std::vector<std::string>& extra = {});
+// Runs a command line through the shell, in the tools' locale, and returns its standard output;
+// status in *status.
 std::string runCommand(const std::string& commandLine, int* status = nullptr);
 // Whether a program of that name is on the PATH.
 bool haveTool(const std::string& name);
