@@ -1,5 +1,5 @@
 // The toolkit for test programs: one QApplication with the program's look, on an offscreen screen
-// of the test program's own, whatever platform the environment names.
+// of the test program's own, whatever platform and scaling the environment names.
 #include "look.h"
 #include "repaint_counts.h"
 
@@ -33,12 +33,34 @@ QByteArray offscreenScreen(std::int64_t width, std::int64_t height)
     return "offscreen:configfile=" + QDir::current().relativeFilePath(config.fileName()).toUtf8();
 }
 
+// What Qt reads from the environment to scale a screen's pixels and fonts.
+constexpr const char* kScalingVariables[] = {
+    "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_USE_PHYSICAL_DPI",
+    "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_DPI_ADJUSTMENT_POLICY",
+    "QT_WIDGETS_HIGHDPI_DOWNSCALE", "QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING",
+};
+
+bool watchedOnADisplay()
+{
+    return !qgetenv(kTestPlatformVariable).isEmpty();
+}
+
 // A packager's QT_QPA_PLATFORM, or a desktop session's, must not change what the tests see; only a
 // developer who names a platform for the tests, to watch them on a display, gets it.
 QByteArray testPlatform(std::int64_t screenWidth, std::int64_t screenHeight)
 {
-    const QByteArray chosen = qgetenv(kTestPlatformVariable);
-    return chosen.isEmpty() ? offscreenScreen(screenWidth, screenHeight) : chosen;
+    return watchedOnADisplay() ? qgetenv(kTestPlatformVariable) : offscreenScreen(screenWidth, screenHeight);
+}
+
+// Nor must a HiDPI desktop's scaling, which the tests measure in pixels: it goes from the
+// environment, so that the programs the tests start see none of it either. A test that scales a
+// program hands the setting to that program itself; a developer watching keeps the desktop's.
+void ignoreDesktopScaling()
+{
+    if (watchedOnADisplay())
+        return;
+    for (const char* name : kScalingVariables)
+        qunsetenv(name);
 }
 
 } // namespace
@@ -54,6 +76,7 @@ void startToolkit(std::int64_t screenWidth, std::int64_t screenHeight)
         static char* argv[] = {name, platformOption, platform.data(), nullptr};
         static int argc = 3;
         look::ignoreDesktopSettings();
+        ignoreDesktopScaling();
         new QApplication(argc, argv); // lives to the end of the test program
         countCanvasPaints();
     }

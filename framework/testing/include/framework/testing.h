@@ -28,8 +28,10 @@ namespace fw::testing {
 
 // Starts the toolkit for a test program, once, and from then on counts the canvases' paints. It runs
 // offscreen on one screen of the given size, whose whole area is free for windows (by default a
-// desktop monitor that every window of the program fits), whatever QT_QPA_PLATFORM says. Only the
-// variable below, set to a platform's name ("xcb", say), runs the tests there instead, to be watched.
+// desktop monitor that every window of the program fits), whatever QT_QPA_PLATFORM says, and at
+// scale 1: Qt's scaling variables (QT_SCALE_FACTOR, QT_FONT_DPI and the rest) are removed from the
+// environment, for the test program and the programs it starts. Only the variable below, set to a
+// platform's name ("xcb", say), runs the tests there instead, as the desktop scales them, to be watched.
 // Throws std::runtime_error when the screen cannot be configured.
 inline constexpr const char* kTestPlatformVariable = "TOVALIN_TEST_PLATFORM";
 void startToolkit(std::int64_t screenWidth = 1920, std::int64_t screenHeight = 1200);
