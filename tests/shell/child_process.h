@@ -31,6 +31,9 @@ public:
     ChildResult wait(std::chrono::milliseconds deadline);
     // What the child has written to its standard error so far.
     std::string peekErrors() const;
+#ifndef _WIN32
+    int pid() const { return pid_; }
+#endif
 
 private:
 #ifdef _WIN32

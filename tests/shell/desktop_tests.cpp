@@ -164,14 +164,10 @@ TEST_F(DesktopSession, FileAboutOpensTheAboutWindowBesideTheMainWindow)
     const auto id = mainWindow(*program);
     ASSERT_FALSE(id.empty());
 
-    // "About ..." is the File menu's first item.
-    session_->keys(id, "alt+f");
-    std::this_thread::sleep_for(500ms);
-    session_->keys(id, "Return");
-    const auto about = session_->waitForWindow("about Tovalin", 20s);
+    const auto about = openAboutFromFileMenu(*session_, id);
     ASSERT_TRUE(about.has_value()) << "no window titled \"about Tovalin\" appeared";
     EXPECT_EQ(session_->geometry(*about).width, 545);
-    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(waitForAboutPicture(*session_, *about)) << "the About picture is missing";
     session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-about-window.png");
     EXPECT_TRUE(program->running()) << "the About window leaves the program running";
 }
@@ -196,7 +192,7 @@ TEST_F(DesktopSession, TheAboutButtonBringsTheAboutWindowBackFromMinimisedAndFro
     ASSERT_TRUE(waitUntil([&] { return session_->isAbove(main, *about); }, 10s)) << "the main window covers it";
     clickAboutButton(*session_, main);
     EXPECT_TRUE(waitUntil([&] { return session_->isAbove(*about, main); }, 10s)) << "back in front";
-    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(waitForAboutPicture(*session_, *about)) << "shown whole again";
     session_->screenshot(std::string(TOVALIN_BUILD_DIR) + "/shell-about-brought-back.png");
     EXPECT_EQ(session_->xdotool("search --name '^about Tovalin$'"), *about + "\n") << "still the one About window";
 }
@@ -342,11 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                      clickInMainContent(s, id, 797, 765, 75, 20);
                  }},
         QuitCase{"file_menu_exit", false,
-                 [](const XSession& s, const std::string& id) {
-                     s.keys(id, "alt+f");
-                     std::this_thread::sleep_for(500ms);
-                     s.keys(id, "x");
-                 }}),
+                 [](const XSession& s, const std::string& id) { s.chooseFromMenu(id, "alt+f", "x"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -4,9 +4,8 @@
 #include "child_process.h"
 #include "x_session.h"
 
-#include <regex>
 #include <cstdlib>
-#include <thread>
+#include <regex>
 
 namespace shell_tests {
 
@@ -44,6 +43,19 @@ bool showsAboutPicture(const XSession& session, const std::string& windowId)
 
 } // namespace
 
+bool waitForAboutPicture(const XSession& session, const std::string& aboutId)
+{
+    return waitUntil([&] { return showsAboutPicture(session, aboutId); }, 10s);
+}
+
+std::optional<std::string> openAboutFromFileMenu(const XSession& session, const std::string& mainId)
+{
+    // "About ..." is the File menu's first item.
+    if (!session.chooseFromMenu(mainId, "alt+f", "Return"))
+        return std::nullopt;
+    return session.waitForWindow("about Tovalin", 20s);
+}
+
 InstallLayout configuredLayout()
 {
     return {TOVALIN_INSTALL_BINDIR, TOVALIN_INSTALL_DATADIR, TOVALIN_INSTALL_MANDIR, TOVALIN_INSTALL_DOCDIR};
@@ -79,15 +91,9 @@ ShownProgram showProgram(const std::filesystem::path& program, const std::vector
     shown.mainWindow = main.has_value();
     if (main) {
         shown.iconSizes = iconSizes(session, *main);
-        session.keys(*main, "alt+f"); // "About ..." is the File menu's first item
-        std::this_thread::sleep_for(500ms);
-        session.keys(*main, "Return");
-        const auto about = session.waitForWindow("about Tovalin", 20s);
+        const auto about = openAboutFromFileMenu(session, *main);
         shown.aboutWindow = about.has_value();
-        if (about) {
-            std::this_thread::sleep_for(500ms); // its first paint
-            shown.aboutPicture = showsAboutPicture(session, *about);
-        }
+        shown.aboutPicture = about && waitForAboutPicture(session, *about);
     }
     shown.errors = child.peekErrors();
     return shown;

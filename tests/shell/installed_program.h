@@ -3,10 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace shell_tests {
+
+class XSession;
 
 // The folders, relative to the prefix, that a tree was configured to install each kind of file in.
 struct InstallLayout {
@@ -26,6 +29,12 @@ struct ShownProgram {
     bool aboutPicture = false; // the About window's picture area shows more than the background
     std::string errors;        // what the program wrote to standard error
 };
+
+// Chooses "About ..." from the main window's File menu; the About window's id once it shows.
+std::optional<std::string> openAboutFromFileMenu(const XSession& session, const std::string& mainId);
+// Whether the About window's picture area shows more than the background within seconds: the
+// picture is drawn with the window's first paint.
+bool waitForAboutPicture(const XSession& session, const std::string& aboutId);
 
 // Starts the program on a private X server with the extra environment entries ("NAME=value"),
 // opens the About window from the File menu and reports what the program showed.

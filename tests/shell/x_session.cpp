@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <stdexcept>
-#include <thread>
 
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
 
@@ -23,6 +24,15 @@ bool answers(const std::string& display)
     int status = 0;
     runCommand("DISPLAY=" + display + " xdotool getdisplaygeometry >/dev/null 2>&1", &status);
     return status == 0;
+}
+
+// The process id an X server's lock file holds, written as text; -1 while there is none.
+int lockHolder(const fs::path& lock)
+{
+    std::ifstream in(lock);
+    int pid = -1;
+    in >> pid;
+    return pid;
 }
 
 // A connection of the test's own to the display, closed when it goes.
@@ -53,21 +63,22 @@ XSession::XSession(const std::string& screenSize)
 {
     // A display is free when it has no lock file and nothing answers on it: a server elsewhere can
     // hold a display's abstract socket without any file here, and clients would reach that one.
-    // A server that loses a race for the number ends at once, and the next number is tried.
+    // A server that loses a race for the number ends at once, and the next number is tried; the
+    // winner's lock file holds its process id.
     for (int n = 100 + static_cast<int>(::getpid() % 400), tries = 0; tries < 50 && display_.empty(); ++n, ++tries) {
         // ':' as a char: GCC 12 at -O3 warns falsely on a string literal + std::string (its -Wrestrict
         // bug 105329 / 105651).
         const std::string candidate = ':' + std::to_string(n);
-        if (fs::exists("/tmp/.X" + std::to_string(n) + "-lock") || answers(candidate))
+        const fs::path lock = "/tmp/.X" + std::to_string(n) + "-lock";
+        if (fs::exists(lock) || answers(candidate))
             continue;
         auto server = std::make_unique<ChildProcess>(
-            "Xvfb", std::vector<std::string>{candidate, "-nolisten", "tcp", "-screen", "0", screenSize + "x24"});
-        if (waitUntil([&] { return !server->running() || answers(candidate); }, 20s) && server->running()) {
-            std::this_thread::sleep_for(200ms);
-            if (server->running()) {
-                server_ = std::move(server);
-                display_ = candidate;
-            }
+            "Xvfb", std::vector<std::string>{candidate, "-nolisten", "tcp", "-screen", "0", screenSize + "x24"},
+            toolEnvironment());
+        const auto ours = [&] { return lockHolder(lock) == server->pid() && answers(candidate); };
+        if (waitUntil([&] { return !server->running() || ours(); }, 20s) && server->running()) {
+            server_ = std::move(server);
+            display_ = candidate;
         }
     }
     if (display_.empty())
@@ -79,7 +90,7 @@ XSession::XSession(const std::string& screenSize)
         fs::remove(ready);
         windowManager_ = std::make_unique<ChildProcess>(
             "openbox", std::vector<std::string>{"--sm-disable", "--startup", "touch " + ready.string()},
-            std::vector<std::string>{"DISPLAY=" + display_});
+            toolEnvironment({"DISPLAY=" + display_}));
         if (!waitUntil([&] { return fs::exists(ready); }, 20s))
             throw std::runtime_error("openbox did not start on " + display_);
         fs::remove(ready);
@@ -184,6 +195,57 @@ void XSession::keys(const std::string& windowId, const std::string& keys) const
     // Activating needs a window manager; without one, focusing the window does.
     const std::string front = hasWindowManager() ? "windowactivate --sync " : "windowfocus --sync ";
     xdotool(front + windowId + " key --clearmodifiers " + keys);
+}
+
+bool XSession::menuIsOpen() const
+{
+    // A menu is a window of its own, straight on the root window, with a menu's window type.
+    const DisplayConnection connection(display_);
+    Display* const display = connection.display;
+    if (!display)
+        return false;
+    const Atom windowType = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+    const Atom menuTypes[] = {XInternAtom(display, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", False),
+                              XInternAtom(display, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False)};
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return false;
+    bool open = false;
+    for (unsigned i = 0; i < count && !open; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        Atom actualType = 0;
+        int format = 0;
+        unsigned long types = 0, remaining = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, children[i], windowType, 0, 16, False, XA_ATOM, &actualType, &format,
+                               &types, &remaining, &data) == Success && data) {
+            const auto* atoms = reinterpret_cast<const Atom*>(data);
+            open = std::any_of(atoms, atoms + types, [&](Atom type) { return std::ranges::count(menuTypes, type) > 0; });
+            XFree(data);
+        }
+    }
+    if (children)
+        XFree(children);
+    return open;
+}
+
+bool XSession::chooseFromMenu(const std::string& windowId, const std::string& menuKey, const std::string& itemKey) const
+{
+    // A key that comes while the window manager is still busy with the window can be lost: the
+    // menu's key goes again until the menu shows. The item's key goes to the open menu alone.
+    const auto until = std::chrono::steady_clock::now() + 20s;
+    while (std::chrono::steady_clock::now() < until) {
+        keys(windowId, menuKey);
+        if (waitUntil([&] { return menuIsOpen(); }, 5s)) {
+            xdotool("key --clearmodifiers " + itemKey);
+            return true;
+        }
+    }
+    return false;
 }
 
 void XSession::minimize(const std::string& windowId) const

@@ -58,6 +58,11 @@ public:
     void clickInWindow(const std::string& windowId, long x, long y) const;
     // Brings the window to the front and types the keys into it, e.g. "alt+f".
     void keys(const std::string& windowId, const std::string& keys) const;
+    // Whether a menu of some program shows on the screen.
+    bool menuIsOpen() const;
+    // Opens a menu of the window with its key ("alt+f") and, once it shows, chooses an item with
+    // the item's key ("Return", "x"). Whether the menu showed within seconds.
+    bool chooseFromMenu(const std::string& windowId, const std::string& menuKey, const std::string& itemKey) const;
     // Minimises the window as its title bar's button does.
     void minimize(const std::string& windowId) const;
     // Whether the window is on the screen: mapped, so neither minimised nor closed.
