@@ -25,18 +25,30 @@ fs::path freshFolder(const std::string& stem)
     return folder;
 }
 
-TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlaces)
+// Under a hardened root's umask, too, every user reads what the install puts below the prefix.
+TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlacesOpenToAllUsers)
 {
     const fs::path prefix = freshFolder("tovalin-install");
     int status = 0;
-    const auto output = runCommand(shellQuoted(CMAKE_COMMAND) + " --install " + shellQuoted(TOVALIN_BUILD_DIR) + " --prefix "
+    const auto output = runCommand("umask 077; " + shellQuoted(CMAKE_COMMAND) + " --install " + shellQuoted(TOVALIN_BUILD_DIR) + " --prefix "
                                    + shellQuoted(prefix) + " 2>&1", &status);
     ASSERT_EQ(status, 0) << output;
 
     const auto layout = configuredLayout();
     for (const auto& file : installedFiles(layout))
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
-    EXPECT_NE(fs::status(prefix / layout.binaries / "tovalin-diagram").permissions() & fs::perms::owner_exec, fs::perms::none);
+    constexpr auto open = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
+                        | fs::perms::others_read | fs::perms::others_exec;
+    constexpr auto readable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                            | fs::perms::others_read;
+    for (const auto& entry : fs::recursive_directory_iterator(prefix)) {
+        const auto mode = entry.status().permissions();
+        if (entry.is_directory())
+            EXPECT_EQ(mode, open) << entry.path();
+        else
+            EXPECT_TRUE(mode == readable || mode == open) << entry.path();
+    }
+    EXPECT_EQ(fs::status(prefix / layout.binaries / "tovalin-diagram").permissions(), open);
     fs::remove_all(prefix);
 }
 

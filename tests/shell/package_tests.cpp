@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes the package with cpack into a folder of its own and unpacks it there, as dpkg would
+// Makes the package with cpack, under the strictest umask, into a folder of its own and unpacks it there, as dpkg would
 // install it under /.
 class DebianPackage : public ::testing::Test {
 protected:
@@ -27,7 +28,8 @@ protected:
         root_ = fs::temp_directory_path() / ("tovalin-package-" + std::to_string(::getpid()));
         fs::remove_all(root_);
         int status = 0;
-        const auto output = runCommand(shellQuoted(CPACK_COMMAND) + " -G DEB --config "
+        // Under a hardened root's umask, which must not reach the package's modes.
+        const auto output = runCommand("umask 077; " + shellQuoted(CPACK_COMMAND) + " -G DEB --config "
                                        + shellQuoted(fs::path(TOVALIN_BUILD_DIR) / "CPackConfig.cmake") + " -B "
                                        + shellQuoted(root_ / "out") + " 2>&1", &status);
         ASSERT_EQ(status, 0) << output;
@@ -70,6 +72,26 @@ TEST_F(DebianPackage, HoldsEveryFileInItsPlaceUnderUsrAndNothingElse)
     EXPECT_EQ(regularFiles, files.size());
     EXPECT_NE(fs::status(unpacked_ / "usr" / layout.binaries / "tovalin-diagram").permissions() & fs::perms::others_exec,
               fs::perms::none);
+}
+
+// Every user reads the program's resources: folders are 0755, files 0644 or, the program, 0755.
+TEST_F(DebianPackage, OpensEveryFolderAndFileToAllUsers)
+{
+    int status = 0;
+    const auto listing = runCommand("dpkg-deb -c " + shellQuoted(package_) + " 2>&1", &status);
+    ASSERT_EQ(status, 0) << listing;
+    std::istringstream lines(listing);
+    std::size_t folders = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const std::string mode = line.substr(0, line.find(' '));
+        if (mode.front() == 'd') {
+            ++folders;
+            EXPECT_EQ(mode, "drwxr-xr-x") << line;
+        } else {
+            EXPECT_TRUE(mode == "-rw-r--r--" || mode == "-rwxr-xr-x") << line;
+        }
+    }
+    EXPECT_GT(folders, 0u) << listing;
 }
 
 // Debian's policy places each kind of file in one folder under /usr; a tree configured with other
