@@ -7,6 +7,12 @@
 #   exit_from_file_menu WINDOW PID   File > Exit in that window; fails unless PID ends with status 0
 #   fail MESSAGE                     reports, keeps a screenshot, and ends the test with status 1
 
+# Wine turns Windows names into Unix ones through the locale's character set, which the POSIX
+# locale of a fresh container lacks; the tools that check the screen read their words through it.
+# Everything here runs in C.UTF-8, whatever the caller's locale.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 session_pids=()
 session_work=
 session_prefix= # the prefix whose Wine server this session started
