@@ -30,8 +30,9 @@ TEST(Install, PutsProgramResourcesDesktopEntryIconsAndMetadataInTheirPlacesOpenT
 {
     const fs::path prefix = freshFolder("tovalin-install");
     int status = 0;
-    const auto output = runCommand("umask 077; " + shellQuoted(CMAKE_COMMAND) + " --install " + shellQuoted(TOVALIN_BUILD_DIR) + " --prefix "
-                                   + shellQuoted(prefix) + " 2>&1", &status);
+    const auto output = runCommand("umask 077; " + shellQuoted(CMAKE_COMMAND) + " --install "
+                                       + shellQuoted(TOVALIN_BUILD_DIR) + " --prefix " + shellQuoted(prefix) + " 2>&1",
+                                   &status);
     ASSERT_EQ(status, 0) << output;
 
     const auto layout = configuredLayout();

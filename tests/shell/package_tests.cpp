@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes the package with cpack, under the strictest umask, into a folder of its own and unpacks it there, as dpkg would
+// Makes the package with cpack into a folder of its own and unpacks it there, as dpkg would
 // install it under /.
 class DebianPackage : public ::testing::Test {
 protected:

@@ -224,7 +224,8 @@ bool XSession::menuIsOpen() const
         if (XGetWindowProperty(display, children[i], windowType, 0, 16, False, XA_ATOM, &actualType, &format,
                                &types, &remaining, &data) == Success && data) {
             const auto* atoms = reinterpret_cast<const Atom*>(data);
-            open = std::any_of(atoms, atoms + types, [&](Atom type) { return std::ranges::count(menuTypes, type) > 0; });
+            open = std::find_first_of(atoms, atoms + types, std::begin(menuTypes), std::end(menuTypes))
+                   != atoms + types;
             XFree(data);
         }
     }
