@@ -33,6 +33,8 @@ endif()
 file(COPY ${font_files} DESTINATION ${TOVALIN_WINE_FONTS})
 
 set(TOVALIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-tests)
+# The locale and address layout that Wine runs with, shared with the package tests.
+set(TOVALIN_WINE_ENVIRONMENT ${PROJECT_SOURCE_DIR}/scripts/windows/wine-environment.sh)
 set(wine_runner ${CMAKE_BINARY_DIR}/run-under-wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine/run-under-wine.in ${wine_runner}
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE

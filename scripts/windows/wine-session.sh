@@ -6,12 +6,11 @@
 #   content_origin ID LAYOUT_HEIGHT  sets content_x, content_y: where the window's layout starts
 #   exit_from_file_menu WINDOW PID   File > Exit in that window; fails unless PID ends with status 0
 #   fail MESSAGE                     reports, keeps a screenshot, and ends the test with status 1
+# and run_wine from wine-environment.sh, which every Windows program here is started with.
 
-# Wine turns Windows names into Unix ones through the locale's character set, which the POSIX
-# locale of a fresh container lacks; the tools that check the screen read their words through it.
-# Everything here runs in C.UTF-8, whatever the caller's locale.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
+# Wine's locale, C.UTF-8 whatever the caller's, is also the one the tools that check the screen
+# read their words through.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-environment.sh"
 
 session_pids=()
 session_work=
@@ -75,7 +74,7 @@ fresh_wine_prefix() {
     rm -rf "$WINEPREFIX"
     # The first program in a prefix starts Wine's desktop process, which keeps the output it
     # inherits open: booting the prefix first, with its output in a file, keeps it off the tests'.
-    wine wineboot -i >"$session_work/$1-boot.log" 2>&1 || fail "wineboot failed (see $session_work/$1-boot.log)"
+    run_wine wineboot -i >"$session_work/$1-boot.log" 2>&1 || fail "wineboot failed (see $session_work/$1-boot.log)"
 }
 
 wait_for_window() {
