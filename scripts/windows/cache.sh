@@ -24,3 +24,24 @@ cross_build_into() {
     cmake --install "$build" >&2
     touch "$prefix/.complete"
 }
+
+# Builds one C file for this machine into the cache, once for each content and set of options,
+# and prints the built file's path: a program, or with -shared -fPIC a library. A build that is
+# cut short leaves nothing under the final name, so programs that build at once each see a whole
+# file or build their own.
+#   cached_c_build SOURCE.c [CC_OPTION...]
+cached_c_build() {
+    local source=$1 built partial
+    shift
+    built=$(cache_root)/host/$(basename "$source" .c)-$(cache_key "$(cat "$source")" "$@")
+    if [ ! -f "$built" ]; then
+        mkdir -p "$(dirname "$built")"
+        partial=$(mktemp "$built.XXXXXX")
+        if ! cc -std=c11 -O2 -Wall -Wextra -Wpedantic -Werror "$@" -o "$partial" "$source"; then
+            rm -f "$partial"
+            return 1
+        fi
+        mv -f "$partial" "$built"
+    fi
+    echo "$built"
+}

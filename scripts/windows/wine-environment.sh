@@ -1,24 +1,25 @@
 # How Wine runs for this project's tests, whoever starts it: sourced by build-dir/run-under-wine,
 # ctest's runner for the Windows test programs, and by wine-session.sh, the package tests'.
-#   run_wine ARGUMENT...   wine ARGUMENT..., with the address layout fixed where the system allows
+#   run_wine ARGUMENT...   wine ARGUMENT..., every process of it started clear of Windows' fixed page
+wine_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$wine_scripts/cache.sh"
 
 # Wine turns Windows names into Unix ones through the locale's character set, and the POSIX
 # locale of a fresh container has none for "ä": a UTF-8 locale of its own, whatever the caller's.
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 
-# Debian's 64-bit Wine has no preloader to reserve Windows' fixed addresses before anything else
-# is mapped, and the kernel puts the loader's heap at a random place above the loader. Now and
-# then, once in some thousands of starts, that heap covers the shared user data page at
-# 0x7ffe0000, and Wine ends with status 1 before the program runs, silently under WINEDEBUG=-all.
-# Without randomisation the heap starts right after the loader, far below that page, and the
-# Windows programs that one starts inherit the layout. Where a container forbids that, Wine runs
-# as it is.
-wine_layout=()
-if setarch --addr-no-randomize true 2>/dev/null; then
-    wine_layout=(setarch --addr-no-randomize)
-fi
+# Now and then the kernel puts a Wine process's heap on Windows' shared user data page, and Wine
+# ends with status 1 before the program runs. The guard, preloaded into every process Wine starts,
+# starts such a process again (wine-layout-guard.c says why and how). It needs no personality(2),
+# which a container may refuse, so it is the one way Wine starts here, on every machine.
+wine_layout_guard=$(cached_c_build "$wine_scripts/wine-layout-guard.c" -shared -fPIC) || wine_layout_guard=
 
 run_wine() {
-    "${wine_layout[@]}" wine "$@"
+    case $wine_layout_guard in
+        '') echo "run_wine: the Wine layout guard did not build, so Wine is not started" >&2; return 125 ;;
+        *[:\ ]*) # the separators of LD_PRELOAD
+            echo "run_wine: the cache folder must not hold a colon or a blank: $wine_layout_guard" >&2; return 125 ;;
+    esac
+    LD_PRELOAD=$wine_layout_guard${LD_PRELOAD:+:$LD_PRELOAD} wine "$@"
 }
