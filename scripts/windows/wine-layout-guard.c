@@ -58,10 +58,10 @@ static void let_wine_report_the_page(void)
     free(both);
 }
 
-__attribute__((constructor)) static void keep_shared_user_data_free(int argc, char** argv, char** envp)
+// The C library hands a constructor the program's arguments, to start it again with.
+__attribute__((constructor)) static void keep_shared_user_data_free(int argc, char** argv)
 {
     (void)argc;
-    (void)envp;
     const char* counted = getenv(restarts_variable);
     const int restarts = counted ? atoi(counted) : 0;
     if (!page_is_taken() && !heap_may_grow_over_page()) {
